@@ -1,0 +1,80 @@
+#pragma once
+// TComponent: a named object with an owner that frees it. Owned components are freed by their
+// owner in reverse order of creation; references between components are cleared through
+// Notification (siblings hear of each other through their owner, others by FreeNotification).
+
+#include "framework/classes/TypeInfo.h"
+
+#include <vector>
+
+VQ_ENUM(TComponentStateItem, uint8_t, csLoading, csReading, csWriting, csDestroying, csDesigning,
+        csAncestor, csUpdating, csFixups)
+using TComponentState = TSet<TComponentStateItem>;
+
+enum TOperation : uint8_t { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+    VQ_CLASS(TComponent, TPersistent)
+public:
+    explicit TComponent(TComponent* AOwner);
+    ~TComponent() override;
+
+    const String& Name() const { return FName; }
+    // A valid identifier (or empty), unique among the owner's components; else EComponentError.
+    virtual void SetName(const String& value);
+    intptr_t Tag() const { return FTag; }
+    void SetTag(intptr_t value) { FTag = value; }
+
+    TComponent* Owner() const { return FOwner; }
+    int ComponentCount() const { return int(FComponents.size()); }
+    TComponent* Components(int index) const; // EListError when out of range
+    int ComponentIndex() const;
+    TComponent* FindComponent(const String& name) const;
+    void InsertComponent(TComponent* AComponent);
+    void RemoveComponent(TComponent* AComponent);
+    void DestroyComponents();
+
+    TComponentState ComponentState() const { return FComponentState; }
+    // Asks to be told (Notification opRemove) when AComponent is destroyed.
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
+    // The reader's entry points: loading state set while a description is read, Loaded last.
+    void BeginLoading();
+    virtual void Loaded();
+    // Designing state: components then do nothing towards the platform.
+    void SetDesigning(bool value);
+    void Destroying();
+
+    // Handler name bound to an event property by a form description, for writing it back.
+    String EventHandlerName(std::string_view eventName) const;
+    void SetEventHandlerName(std::string_view eventName, const String& handler);
+
+    // Parent-child relation of the component tree as descriptions nest it (controls).
+    virtual bool HasParent() const { return false; }
+    virtual TComponent* GetParentComponent() const { return nullptr; }
+    virtual void SetParentComponent(TComponent* value);
+    // Children written inside this component's block, in order.
+    virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const;
+
+protected:
+    virtual void Notification(TComponent* AComponent, TOperation Operation);
+    virtual void ValidateRename(TComponent* AComponent, const String& curName,
+                                const String& newName);
+    void SetComponentStateItem(TComponentStateItem item, bool on);
+
+private:
+    void Insert(TComponent* AComponent);
+    void Remove(TComponent* AComponent);
+    void RemoveNotification(TComponent* AComponent);
+
+    String FName;
+    intptr_t FTag = 0;
+    TComponent* FOwner = nullptr;
+    std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
+    TComponentState FComponentState;
+    std::vector<std::pair<std::string, String>> FEventNames;
+};
+
+bool IsValidIdent(const String& ident);

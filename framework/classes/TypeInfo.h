@@ -1,0 +1,428 @@
+#pragma once
+// Run-time type information: enumerations with their names, the published properties of a
+// class in published order, the class registry's entries, and for root classes (forms) the
+// tables of component fields and event handlers that form descriptions bind by name.
+//
+// A class with published properties declares VQ_CLASS(TFoo, TBase) in its body and defines its
+// table in the .cpp with VQ_PUBLISH(TFoo) { P.Inherit(); P.Property("Bar", ...).Default(0); }.
+
+#include "framework/classes/Object.h"
+#include "framework/system/Color.h"
+#include "framework/system/Set.h"
+
+#include <QByteArray>
+#include <any>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+class TComponent;
+class TStrings;
+class TCollection;
+template <class C> class TPublisher;
+
+// ---------------------------------------------------------------------------------------------
+// Enumerations
+
+class TEnumInfo {
+public:
+    // names: the enumerators as written in the enum's declaration, comma separated, each
+    // optionally "= value" (decimal). minValue/maxValue narrow a subrange of another type.
+    TEnumInfo(const char* typeName, const char* names);
+    TEnumInfo(const char* typeName, const TEnumInfo* base, int minValue, int maxValue);
+
+    const std::string& Name() const { return FName; }
+    int MinValue() const { return FMin; }
+    int MaxValue() const { return FMax; }
+    // Name of an ordinal, empty when out of range.
+    std::string_view NameOf(int value) const;
+    std::optional<int> ValueOf(std::string_view name) const; // case-insensitive
+
+private:
+    std::string FName;
+    std::vector<std::pair<int, std::string>> FValues;
+    int FMin = 0;
+    int FMax = -1;
+};
+
+template <class E> const TEnumInfo* EnumInfo(); // specialised by VQ_ENUM / VQ_ENUM_INFO
+
+// Declares an unscoped enumeration with a fixed underlying type and its name table.
+#define VQ_ENUM(Name, Underlying, ...)                                                             \
+    enum Name : Underlying { __VA_ARGS__ };                                                        \
+    template <> inline const TEnumInfo* EnumInfo<Name>() {                                         \
+        static const TEnumInfo info(#Name, #__VA_ARGS__);                                          \
+        return &info;                                                                              \
+    }
+
+// Name table for an enumeration declared elsewhere.
+#define VQ_ENUM_INFO(Name, ...)                                                                    \
+    template <> inline const TEnumInfo* EnumInfo<Name>() {                                         \
+        static const TEnumInfo info(#Name, #__VA_ARGS__);                                          \
+        return &info;                                                                              \
+    }
+
+// Integer identifiers accepted for an integer property (cursor names and the like).
+struct TIdentMapEntry {
+    int Value;
+    const char* Name;
+};
+using TIdentMap = std::vector<TIdentMapEntry>;
+
+// ---------------------------------------------------------------------------------------------
+// Properties
+
+enum TPropKind : uint8_t {
+    pkInteger,
+    pkUnsigned,
+    pkBoolean,
+    pkEnum,
+    pkSet,
+    pkString,
+    pkFloat,
+    pkColor,
+    pkObject,     // nested persistent object (Font, Picture): its own properties are written
+    pkStrings,    // string list
+    pkComponent,  // reference to another component, by name
+    pkBinary,     // binary data
+    pkEvent,      // event, bound to a handler of the root by name
+    pkCollection, // collection of items, each with its own properties
+};
+
+const char* PropKindName(TPropKind kind);
+
+struct TPropInfo {
+    std::string Name;
+    TPropKind Kind = pkInteger;
+    const TEnumInfo* Enum = nullptr;      // pkEnum, pkSet: the (element) enumeration
+    const TIdentMap* Idents = nullptr;    // pkInteger: identifiers accepted and written
+    const TClassInfo* RefClass = nullptr; // pkComponent, pkObject: the property's class
+    std::optional<int64_t> Default;       // ordinal kinds; empty means "always stored"
+    bool StoredFlag = true;
+    bool Writable = true;
+
+    std::function<int64_t(const TObject*)> GetOrd;
+    std::function<void(TObject*, int64_t)> SetOrd;
+    std::function<double(const TObject*)> GetFloat;
+    std::function<void(TObject*, double)> SetFloat;
+    std::function<String(const TObject*)> GetString;
+    std::function<void(TObject*, const String&)> SetString;
+    std::function<TObject*(const TObject*)> GetObject;
+    std::function<void(TObject*, TObject*)> SetObject;
+    std::function<QByteArray(const TObject*)> GetBinary;
+    std::function<void(TObject*, const QByteArray&)> SetBinary;
+    std::function<bool(const TObject*)> StoredFn;
+
+    // Events: the std::function type the event holds, its readable type name, and access.
+    std::type_index EventType = typeid(void);
+    std::string EventTypeName;
+    std::function<void(TObject*, const std::any&)> SetEvent;
+    std::function<bool(const TObject*)> EventAssigned;
+
+    bool IsOrdinal() const;
+    // Stored flag and stored predicate, not the comparison with the default.
+    bool IsStored(const TObject* obj) const;
+    // Whether a writer leaves the property out: not stored, or equal to its declared default.
+    bool IsDefaultValue(const TObject* obj) const;
+};
+
+// Fluent access to a property just published.
+class TPropRef {
+public:
+    TPropRef(std::vector<TPropInfo>& list, size_t index) : FList(list), FIndex(index) {}
+    TPropRef& Default(int64_t value);
+    template <class E>
+        requires std::is_enum_v<E>
+    TPropRef& Default(E value) {
+        return Default(static_cast<int64_t>(value));
+    }
+    template <class E> TPropRef& Default(TSet<E> value) {
+        return Default(static_cast<int64_t>(value.Bits()));
+    }
+    TPropRef& NoDefault();
+    TPropRef& Stored(bool value);
+    TPropRef& Stored(std::function<bool(const TObject*)> predicate);
+    TPropRef& Idents(const TIdentMap* map);
+    TPropInfo& Info() { return FList[FIndex]; }
+
+private:
+    std::vector<TPropInfo>& FList;
+    size_t FIndex;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Root tables (forms)
+
+struct TFieldInfo {
+    std::string Name;
+    const TClassInfo* Class = nullptr;
+    std::function<void(TObject* root, TComponent* value)> Set;
+};
+
+struct THandlerInfo {
+    std::string Name;
+    std::type_index Type = typeid(void);
+    std::function<std::any(TObject* root)> Bind;
+};
+
+// ---------------------------------------------------------------------------------------------
+// Classes
+
+class TClassInfo {
+public:
+    using TFactory = TComponent* (*)(TComponent* owner);
+    using TPublishFn = void (*)(TClassInfo& info);
+
+    TClassInfo(const char* name, const TClassInfo* parent, TFactory factory, TPublishFn publish);
+
+    const std::string& Name() const { return FName; }
+    const TClassInfo* Parent() const { return FParent; }
+    bool InheritsFrom(const TClassInfo* other) const;
+    bool CanCreate() const { return FFactory != nullptr; }
+    // Creates an instance owned by owner; raises EClassNotFound for an abstract class.
+    TComponent* Create(TComponent* owner) const;
+
+    const std::vector<TPropInfo>& Properties() const;
+    const TPropInfo* FindProperty(std::string_view name) const; // case-insensitive
+    const TFieldInfo* FindField(std::string_view name) const;
+    const THandlerInfo* FindHandler(std::string_view name) const;
+    const std::vector<TFieldInfo>& Fields() const;
+    const std::vector<THandlerInfo>& Handlers() const;
+
+private:
+    template <class C> friend class TPublisher;
+    void Build() const;
+
+    std::string FName;
+    const TClassInfo* FParent;
+    TFactory FFactory;
+    TPublishFn FPublish;
+    mutable bool FBuilt = false;
+    mutable std::vector<TPropInfo> FProps;
+    mutable std::unordered_map<std::string, size_t> FIndex; // lower-case name -> FProps index
+    mutable std::vector<TFieldInfo> FFields;
+    mutable std::vector<THandlerInfo> FHandlers;
+};
+
+std::string LowerAscii(std::string_view s);
+bool SameTextAscii(std::string_view a, std::string_view b);
+
+// ---------------------------------------------------------------------------------------------
+// Publisher: builds a class's tables with the property kinds deduced from the accessor types.
+
+namespace vq_detail {
+template <class T> struct IsSet : std::false_type {};
+template <class E> struct IsSet<TSet<E>> : std::true_type {
+    using Element = E;
+};
+template <class T> using Plain = std::remove_cvref_t<T>;
+template <class> inline constexpr bool AlwaysFalse = false;
+
+template <class T> struct FnTraits;
+template <class R, class... A> struct FnTraits<std::function<R(A...)>> {
+    using Type = std::function<R(A...)>;
+};
+} // namespace vq_detail
+
+template <class C> class TPublisher {
+public:
+    explicit TPublisher(TClassInfo& info) : FInfo(info) {}
+
+    // Copies the parent's published list (and root tables) as this class's start.
+    void Inherit() {
+        if (const TClassInfo* parent = FInfo.FParent) {
+            FInfo.FProps = parent->Properties();
+            FInfo.FFields = parent->Fields();
+            FInfo.FHandlers = parent->Handlers();
+        }
+    }
+
+    // A property read by getter and written by setter (nullptr for read-only).
+    template <class G, class S> TPropRef Property(const char* name, G getter, S setter) {
+        using T = vq_detail::Plain<std::invoke_result_t<G, const C*>>;
+        TPropInfo p;
+        p.Name = name;
+        p.Writable = !std::is_same_v<S, std::nullptr_t>;
+        auto get = [getter](const TObject* o) -> T {
+            return std::invoke(getter, static_cast<const C*>(o));
+        };
+        auto set = [setter](TObject* o, T v) {
+            if constexpr (!std::is_same_v<S, std::nullptr_t>)
+                std::invoke(setter, static_cast<C*>(o), v);
+            else
+                (void)o, (void)v;
+        };
+        Describe<T>(p, get, set);
+        return Add(std::move(p));
+    }
+
+    // A property backed directly by a field (no accessor code).
+    template <class T> TPropRef Field(const char* name, T C::*field) {
+        return Property(
+            name, [field](const C* c) -> T { return c->*field; },
+            [field](C* c, T v) { c->*field = v; });
+    }
+
+    // An event held in a public std::function member.
+    template <class F> TPropRef Event(const char* name, F C::*member, const char* typeName) {
+        using Fn = typename vq_detail::FnTraits<F>::Type;
+        TPropInfo p;
+        p.Name = name;
+        p.Kind = pkEvent;
+        p.EventType = typeid(Fn);
+        p.EventTypeName = typeName;
+        p.SetEvent = [member](TObject* o, const std::any& a) {
+            static_cast<C*>(o)->*member = a.has_value() ? std::any_cast<Fn>(a) : Fn();
+        };
+        p.EventAssigned = [member](const TObject* o) {
+            return static_cast<bool>(static_cast<const C*>(o)->*member);
+        };
+        return Add(std::move(p));
+    }
+
+    // Root tables: a component field bound by name, and an event handler.
+    template <class T> void ComponentField(const char* name, T* C::*field) {
+        TFieldInfo f;
+        f.Name = name;
+        f.Class = T::StaticClassType();
+        f.Set = [field](TObject* root, TComponent* v) {
+            static_cast<C*>(root)->*field = dynamic_cast<T*>(v);
+        };
+        Replace(FInfo.FFields, std::move(f));
+    }
+    template <class R, class... A> void Handler(const char* name, R (C::*method)(A...)) {
+        using Fn = std::function<R(A...)>;
+        THandlerInfo h;
+        h.Name = name;
+        h.Type = typeid(Fn);
+        h.Bind = [method](TObject* root) -> std::any {
+            C* self = static_cast<C*>(root);
+            return Fn([self, method](A... args) -> R { return (self->*method)(args...); });
+        };
+        Replace(FInfo.FHandlers, std::move(h));
+    }
+
+private:
+    template <class T, class Get, class Set> static void Describe(TPropInfo& p, Get get, Set set) {
+        if constexpr (std::is_same_v<T, bool>) {
+            p.Kind = pkBoolean;
+            OrdinalAccess<T>(p, get, set);
+        } else if constexpr (std::is_same_v<T, TColor>) {
+            p.Kind = pkColor;
+            OrdinalAccess<T>(p, get, set);
+        } else if constexpr (std::is_enum_v<T>) {
+            p.Kind = pkEnum;
+            p.Enum = EnumInfo<T>();
+            OrdinalAccess<T>(p, get, set);
+        } else if constexpr (vq_detail::IsSet<T>::value) {
+            p.Kind = pkSet;
+            p.Enum = EnumInfo<typename vq_detail::IsSet<T>::Element>();
+            p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o).Bits()); };
+            p.SetOrd = [set](TObject* o, int64_t v) { set(o, T::FromBits(uint64_t(v))); };
+        } else if constexpr (std::is_integral_v<T>) {
+            p.Kind = std::is_signed_v<T> ? pkInteger : pkUnsigned;
+            OrdinalAccess<T>(p, get, set);
+        } else if constexpr (std::is_floating_point_v<T>) {
+            p.Kind = pkFloat;
+            p.GetFloat = [get](const TObject* o) { return static_cast<double>(get(o)); };
+            p.SetFloat = [set](TObject* o, double v) { set(o, static_cast<T>(v)); };
+        } else if constexpr (std::is_same_v<T, String>) {
+            p.Kind = pkString;
+            p.GetString = get;
+            p.SetString = [set](TObject* o, const String& v) { set(o, v); };
+        } else if constexpr (std::is_same_v<T, QByteArray>) {
+            p.Kind = pkBinary;
+            p.GetBinary = get;
+            p.SetBinary = [set](TObject* o, const QByteArray& v) { set(o, v); };
+        } else if constexpr (std::is_pointer_v<T>) {
+            using U = std::remove_cv_t<std::remove_pointer_t<T>>;
+            if constexpr (std::is_base_of_v<TComponent, U>) {
+                p.Kind = pkComponent;
+                p.RefClass = U::StaticClassType();
+            } else if constexpr (std::is_base_of_v<TStrings, U>) {
+                p.Kind = pkStrings;
+            } else if constexpr (std::is_base_of_v<TCollection, U>) {
+                p.Kind = pkCollection;
+            } else {
+                static_assert(std::is_base_of_v<TPersistent, U>, "unsupported property type");
+                p.Kind = pkObject;
+                p.RefClass = U::StaticClassType();
+            }
+            p.GetObject = [get](const TObject* o) -> TObject* {
+                return const_cast<U*>(static_cast<const U*>(get(o)));
+            };
+            p.SetObject = [set](TObject* o, TObject* v) {
+                U* typed = v ? dynamic_cast<U*>(v) : nullptr;
+                if (v && !typed) throw EPropertyError(QStringLiteral("Invalid property value"));
+                set(o, typed);
+            };
+        } else {
+            static_assert(vq_detail::AlwaysFalse<T>, "unsupported property type");
+        }
+    }
+
+    template <class T, class Get, class Set> static void OrdinalAccess(TPropInfo& p, Get get, Set set) {
+        p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o)); };
+        p.SetOrd = [set](TObject* o, int64_t v) { set(o, static_cast<T>(v)); };
+    }
+
+    TPropRef Add(TPropInfo p) {
+        auto& props = FInfo.FProps;
+        for (size_t i = 0; i < props.size(); ++i)
+            if (SameTextAscii(props[i].Name, p.Name)) {
+                // Republishing keeps the inherited position and takes the new declaration.
+                props[i] = std::move(p);
+                return TPropRef(props, i);
+            }
+        props.push_back(std::move(p));
+        return TPropRef(props, props.size() - 1);
+    }
+    template <class V, class T> static void Replace(V& list, T item) {
+        for (auto& e : list)
+            if (SameTextAscii(e.Name, item.Name)) {
+                e = std::move(item);
+                return;
+            }
+        list.push_back(std::move(item));
+    }
+
+    TClassInfo& FInfo;
+};
+
+namespace vq_detail {
+template <class C> TClassInfo::TFactory FactoryOf() {
+    if constexpr (std::is_base_of_v<TComponent, C> && !std::is_abstract_v<C> &&
+                  std::is_constructible_v<C, TComponent*>)
+        return [](TComponent* owner) -> TComponent* { return new C(owner); };
+    else
+        return nullptr;
+}
+} // namespace vq_detail
+
+// Inside a class body: declares the class's run-time type and its publishing function.
+#define VQ_CLASS(Cls, Base)                                                                        \
+public:                                                                                            \
+    using inherited = Base;                                                                        \
+    static const TClassInfo* StaticClassType();                                                    \
+    const TClassInfo* ClassType() const override { return StaticClassType(); }                     \
+    static void Publish(TPublisher<Cls>& P);                                                       \
+                                                                                                   \
+private:
+
+// In the .cpp: defines the class's run-time type; the body that follows fills its tables.
+#define VQ_PUBLISH(Cls)                                                                            \
+    const TClassInfo* Cls::StaticClassType() {                                                     \
+        static const TClassInfo info(#Cls, Cls::inherited::StaticClassType(),                      \
+                                     vq_detail::FactoryOf<Cls>(), [](TClassInfo& ci) {             \
+                                         TPublisher<Cls> p(ci);                                    \
+                                         Cls::Publish(p);                                          \
+                                     });                                                           \
+        return &info;                                                                              \
+    }                                                                                              \
+    void Cls::Publish([[maybe_unused]] TPublisher<Cls>& P)
