@@ -9,10 +9,13 @@ std::unordered_map<std::string, const TClassInfo*>& Registry() {
 }
 } // namespace
 
-void RegisterClass(const TClassInfo* cls) { Registry()[LowerAscii(cls->Name())] = cls; }
+void RegisterClass(const TClassInfo* cls) {
+    Registry()[LowerAscii(cls->Name())] = cls;
+}
 
 void RegisterClasses(std::initializer_list<const TClassInfo*> classes) {
-    for (const TClassInfo* c : classes) RegisterClass(c);
+    for (const TClassInfo* c : classes)
+        RegisterClass(c);
 }
 
 void UnRegisterClass(const TClassInfo* cls) {
@@ -27,6 +30,7 @@ const TClassInfo* GetClass(std::string_view name) {
 
 const TClassInfo* FindClass(std::string_view name) {
     if (const TClassInfo* c = GetClass(name)) return c;
-    throw EClassNotFound(Exception::Format(QStringLiteral("Class %s not found"),
-                                           {QString::fromUtf8(name.data(), qsizetype(name.size()))}));
+    throw EClassNotFound(
+        Exception::Format(QStringLiteral("Class %s not found"),
+                          {QString::fromUtf8(name.data(), qsizetype(name.size()))}));
 }

@@ -13,4 +13,6 @@ const TClassInfo* GetClass(std::string_view name);
 // EClassNotFound "Class X not found" when not registered.
 const TClassInfo* FindClass(std::string_view name);
 
-template <class... T> void RegisterClassesOf() { RegisterClasses({T::StaticClassType()...}); }
+template <class... T> void RegisterClassesOf() {
+    RegisterClasses({T::StaticClassType()...});
+}

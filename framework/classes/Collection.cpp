@@ -55,11 +55,14 @@ void TCollection::Delete(int index) {
 void TCollection::Clear() {
     if (FItems.empty()) return;
     BeginUpdate();
-    while (!FItems.empty()) delete FItems.back();
+    while (!FItems.empty())
+        delete FItems.back();
     EndUpdate();
 }
 
-void TCollection::BeginUpdate() { ++FUpdateCount; }
+void TCollection::BeginUpdate() {
+    ++FUpdateCount;
+}
 
 void TCollection::EndUpdate() {
     if (FUpdateCount > 0 && --FUpdateCount == 0) Changed(nullptr);
@@ -81,7 +84,8 @@ void TCollection::Assign(const TPersistent* Source) {
         if (src == this) return;
         BeginUpdate();
         Clear();
-        for (TCollectionItem* item : src->FItems) Add()->Assign(item);
+        for (TCollectionItem* item : src->FItems)
+            Add()->Assign(item);
         EndUpdate();
         return;
     }

@@ -38,7 +38,8 @@ TComponent::~TComponent() {
 void TComponent::Destroying() {
     if (FComponentState.Contains(csDestroying)) return;
     FComponentState.Include(csDestroying);
-    for (TComponent* c : FComponents) c->Destroying();
+    for (TComponent* c : FComponents)
+        c->Destroying();
 }
 
 void TComponent::DestroyComponents() {
@@ -75,8 +76,8 @@ TComponent* TComponent::FindComponent(const String& name) const {
 void TComponent::SetName(const String& value) {
     if (FName == value) return;
     if (!value.isEmpty() && !IsValidIdent(value))
-        throw EComponentError(Exception::Format(
-            QStringLiteral("\"%s\" is not a valid component name"), {value}));
+        throw EComponentError(
+            Exception::Format(QStringLiteral("\"%s\" is not a valid component name"), {value}));
     if (FOwner)
         FOwner->ValidateRename(this, FName, value);
     else
@@ -145,13 +146,22 @@ void TComponent::RemoveNotification(TComponent* AComponent) {
     if (it != FFreeNotifies.end()) FFreeNotifies.erase(it);
 }
 
-void TComponent::BeginLoading() { FComponentState.Include(csLoading).Include(csReading); }
+void TComponent::BeginLoading() {
+    FComponentState.Include(csLoading).Include(csReading);
+}
 
-void TComponent::Loaded() { FComponentState.Exclude(csLoading).Exclude(csReading); }
+void TComponent::CancelLoading() {
+    FComponentState.Exclude(csLoading).Exclude(csReading);
+}
+
+void TComponent::Loaded() {
+    FComponentState.Exclude(csLoading).Exclude(csReading);
+}
 
 void TComponent::SetDesigning(bool value) {
     SetComponentStateItem(csDesigning, value);
-    for (TComponent* c : FComponents) c->SetDesigning(value);
+    for (TComponent* c : FComponents)
+        c->SetDesigning(value);
 }
 
 void TComponent::SetComponentStateItem(TComponentStateItem item, bool on) {

@@ -42,6 +42,8 @@ public:
     // The reader's entry points: loading state set while a description is read, Loaded last.
     void BeginLoading();
     virtual void Loaded();
+    // Leaves the loading state without Loaded(), after a failed read.
+    void CancelLoading();
     // Designing state: components then do nothing towards the platform.
     void SetDesigning(bool value);
     void Destroying();

@@ -7,18 +7,26 @@ const TClassInfo* TObject::StaticClassType() {
     return &info;
 }
 
-const TClassInfo* TObject::ClassType() const { return StaticClassType(); }
+const TClassInfo* TObject::ClassType() const {
+    return StaticClassType();
+}
 
-String TObject::ClassName() const { return QString::fromStdString(ClassType()->Name()); }
+String TObject::ClassName() const {
+    return QString::fromStdString(ClassType()->Name());
+}
 
-bool TObject::InheritsFrom(const TClassInfo* cls) const { return ClassType()->InheritsFrom(cls); }
+bool TObject::InheritsFrom(const TClassInfo* cls) const {
+    return ClassType()->InheritsFrom(cls);
+}
 
 const TClassInfo* TPersistent::StaticClassType() {
     static const TClassInfo info("TPersistent", TObject::StaticClassType(), nullptr, nullptr);
     return &info;
 }
 
-const TClassInfo* TPersistent::ClassType() const { return StaticClassType(); }
+const TClassInfo* TPersistent::ClassType() const {
+    return StaticClassType();
+}
 
 void TPersistent::Assign(const TPersistent* Source) {
     if (Source) {
@@ -28,7 +36,9 @@ void TPersistent::Assign(const TPersistent* Source) {
     AssignError(nullptr);
 }
 
-void TPersistent::AssignTo(TPersistent* Dest) const { Dest->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* Dest) const {
+    Dest->AssignError(this);
+}
 
 void TPersistent::AssignError(const TPersistent* Source) const {
     const String from = Source ? Source->ClassName() : QStringLiteral("nil");

@@ -29,8 +29,10 @@ TEnumInfo::TEnumInfo(const char* typeName, const char* names) : FName(typeName) 
     std::string_view rest(names);
     int next = 0;
     auto trim = [](std::string_view s) {
-        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+            s.remove_prefix(1);
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+            s.remove_suffix(1);
         return s;
     };
     while (!rest.empty()) {
@@ -73,20 +75,34 @@ std::optional<int> TEnumInfo::ValueOf(std::string_view name) const {
 
 const char* PropKindName(TPropKind kind) {
     switch (kind) {
-    case pkInteger: return "integer";
-    case pkUnsigned: return "unsigned integer";
-    case pkBoolean: return "boolean";
-    case pkEnum: return "enumeration";
-    case pkSet: return "set";
-    case pkString: return "string";
-    case pkFloat: return "float";
-    case pkColor: return "colour";
-    case pkObject: return "object";
-    case pkStrings: return "string list";
-    case pkComponent: return "component reference";
-    case pkBinary: return "binary data";
-    case pkEvent: return "event";
-    case pkCollection: return "collection";
+    case pkInteger:
+        return "integer";
+    case pkUnsigned:
+        return "unsigned integer";
+    case pkBoolean:
+        return "boolean";
+    case pkEnum:
+        return "enumeration";
+    case pkSet:
+        return "set";
+    case pkString:
+        return "string";
+    case pkFloat:
+        return "float";
+    case pkColor:
+        return "colour";
+    case pkObject:
+        return "object";
+    case pkStrings:
+        return "string list";
+    case pkComponent:
+        return "component reference";
+    case pkBinary:
+        return "binary data";
+    case pkEvent:
+        return "event";
+    case pkCollection:
+        return "collection";
     }
     return "?";
 }
@@ -98,8 +114,10 @@ bool TPropInfo::IsOrdinal() const {
     case pkBoolean:
     case pkEnum:
     case pkSet:
-    case pkColor: return true;
-    default: return false;
+    case pkColor:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -112,12 +130,18 @@ bool TPropInfo::IsDefaultValue(const TObject* obj) const {
     if (!IsStored(obj)) return true;
     if (IsOrdinal()) return Default.has_value() && GetOrd(obj) == *Default;
     switch (Kind) {
-    case pkFloat: return GetFloat(obj) == 0.0;
-    case pkString: return GetString(obj).isEmpty();
-    case pkBinary: return GetBinary(obj).isEmpty();
-    case pkComponent: return GetObject(obj) == nullptr;
-    case pkEvent: return !EventAssigned(obj);
-    default: return false; // objects, lists and collections decide by their contents
+    case pkFloat:
+        return GetFloat(obj) == 0.0;
+    case pkString:
+        return GetString(obj).isEmpty();
+    case pkBinary:
+        return GetBinary(obj).isEmpty();
+    case pkComponent:
+        return GetObject(obj) == nullptr;
+    case pkEvent:
+        return !EventAssigned(obj);
+    default:
+        return false; // objects, lists and collections decide by their contents
     }
 }
 
@@ -169,7 +193,8 @@ void TClassInfo::Build() const {
     FBuilt = true;
     if (FPublish) FPublish(const_cast<TClassInfo&>(*this));
     FIndex.reserve(FProps.size());
-    for (size_t i = 0; i < FProps.size(); ++i) FIndex.emplace(LowerAscii(FProps[i].Name), i);
+    for (size_t i = 0; i < FProps.size(); ++i)
+        FIndex.emplace(LowerAscii(FProps[i].Name), i);
 }
 
 const std::vector<TPropInfo>& TClassInfo::Properties() const {

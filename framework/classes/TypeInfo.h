@@ -138,8 +138,7 @@ public:
     TPropRef(std::vector<TPropInfo>& list, size_t index) : FList(list), FIndex(index) {}
     TPropRef& Default(int64_t value);
     template <class E>
-        requires std::is_enum_v<E>
-    TPropRef& Default(E value) {
+    requires std::is_enum_v<E> TPropRef& Default(E value) {
         return Default(static_cast<int64_t>(value));
     }
     template <class E> TPropRef& Default(TSet<E> value) {
@@ -218,9 +217,7 @@ bool SameTextAscii(std::string_view a, std::string_view b);
 
 namespace vq_detail {
 template <class T> struct IsSet : std::false_type {};
-template <class E> struct IsSet<TSet<E>> : std::true_type {
-    using Element = E;
-};
+template <class E> struct IsSet<TSet<E>> : std::true_type { using Element = E; };
 template <class T> using Plain = std::remove_cvref_t<T>;
 template <class> inline constexpr bool AlwaysFalse = false;
 
@@ -367,7 +364,8 @@ private:
         }
     }
 
-    template <class T, class Get, class Set> static void OrdinalAccess(TPropInfo& p, Get get, Set set) {
+    template <class T, class Get, class Set>
+    static void OrdinalAccess(TPropInfo& p, Get get, Set set) {
         p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o)); };
         p.SetOrd = [set](TObject* o, int64_t v) { set(o, static_cast<T>(v)); };
     }
@@ -410,7 +408,9 @@ template <class C> TClassInfo::TFactory FactoryOf() {
 public:                                                                                            \
     using inherited = Base;                                                                        \
     static const TClassInfo* StaticClassType();                                                    \
-    const TClassInfo* ClassType() const override { return StaticClassType(); }                     \
+    const TClassInfo* ClassType() const override {                                                 \
+        return StaticClassType();                                                                  \
+    }                                                                                              \
     static void Publish(TPublisher<Cls>& P);                                                       \
                                                                                                    \
 private:

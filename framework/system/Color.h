@@ -8,14 +8,24 @@
 
 enum TColor : int32_t {};
 
-constexpr TColor MakeColor(uint32_t v) { return static_cast<TColor>(static_cast<int32_t>(v)); }
+constexpr TColor MakeColor(uint32_t v) {
+    return static_cast<TColor>(static_cast<int32_t>(v));
+}
 constexpr TColor RGB(int r, int g, int b) {
     return MakeColor(uint32_t(r & 0xFF) | (uint32_t(g & 0xFF) << 8) | (uint32_t(b & 0xFF) << 16));
 }
-constexpr int GetRValue(TColor c) { return int(uint32_t(c) & 0xFF); }
-constexpr int GetGValue(TColor c) { return int((uint32_t(c) >> 8) & 0xFF); }
-constexpr int GetBValue(TColor c) { return int((uint32_t(c) >> 16) & 0xFF); }
-constexpr bool IsSystemColor(TColor c) { return (uint32_t(c) & 0xFF000000u) == 0x80000000u; }
+constexpr int GetRValue(TColor c) {
+    return int(uint32_t(c) & 0xFF);
+}
+constexpr int GetGValue(TColor c) {
+    return int((uint32_t(c) >> 8) & 0xFF);
+}
+constexpr int GetBValue(TColor c) {
+    return int((uint32_t(c) >> 16) & 0xFF);
+}
+constexpr bool IsSystemColor(TColor c) {
+    return (uint32_t(c) & 0xFF000000u) == 0x80000000u;
+}
 
 // Flag of a bitmap's transparent colour taken relative to the palette.
 constexpr uint32_t PaletteRelativeFlag = 0x02000000;
@@ -50,7 +60,9 @@ enum : int {
     COLOR_ENDCOLORS = COLOR_INFOBK
 };
 
-constexpr TColor SysColor(int index) { return MakeColor(0x80000000u | uint32_t(index)); }
+constexpr TColor SysColor(int index) {
+    return MakeColor(0x80000000u | uint32_t(index));
+}
 
 constexpr TColor clScrollBar = SysColor(COLOR_SCROLLBAR);
 constexpr TColor clBackground = SysColor(COLOR_BACKGROUND);

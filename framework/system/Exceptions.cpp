@@ -1,6 +1,7 @@
 #include "framework/system/Exceptions.h"
 
-Exception::Exception(String message) : FMessage(std::move(message)), FUtf8(FMessage.toStdString()) {}
+Exception::Exception(String message)
+    : FMessage(std::move(message)), FUtf8(FMessage.toStdString()) {}
 
 Exception::~Exception() = default;
 
@@ -33,4 +34,6 @@ String Exception::Format(const String& pattern, std::initializer_list<QString> a
     return out;
 }
 
-void Abort() { throw EAbort(QStringLiteral("Operation aborted")); }
+void Abort() {
+    throw EAbort(QStringLiteral("Operation aborted"));
+}

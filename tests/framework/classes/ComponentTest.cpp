@@ -1,0 +1,153 @@
+#include "TestClasses.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts its own destruction so tests can see each component freed exactly once.
+class TCounted : public TComponent {
+public:
+    TCounted(TComponent* owner, std::vector<String>* log) : TComponent(owner), FLog(log) {}
+    ~TCounted() override { FLog->push_back(Name()); }
+
+private:
+    std::vector<String>* FLog;
+};
+
+TEST(ComponentLifeCycle, OwnerFreesOwnedComponentsOnceInReverseOrder) {
+    std::vector<String> freed;
+    auto* owner = new TComponent(nullptr);
+    for (const char* name : {"A", "B", "C"})
+        (new TCounted(owner, &freed))->SetName(name);
+    auto* early = static_cast<TCounted*>(owner->FindComponent("B"));
+    delete early; // leaves its owner's list
+    EXPECT_EQ(owner->ComponentCount(), 2);
+    delete owner;
+    EXPECT_EQ(freed, (std::vector<String>{"B", "C", "A"}));
+}
+
+TEST(ComponentLifeCycle, SiblingReferenceClearedWhenTargetDies) {
+    TComponent owner(nullptr);
+    auto* a = new TTestThing(&owner);
+    auto* b = new TTestThing(&owner);
+    a->SetBuddy(b);
+    delete b;
+    EXPECT_EQ(a->Buddy(), nullptr);
+}
+
+TEST(ComponentLifeCycle, FreeNotificationClearsReferenceAcrossOwners) {
+    TComponent ownerA(nullptr), ownerB(nullptr);
+    auto* a = new TTestThing(&ownerA);
+    auto* b = new TTestThing(&ownerB);
+    a->SetBuddy(b);
+    delete b;
+    EXPECT_EQ(a->Buddy(), nullptr);
+    // And the other way round: the referrer dying first leaves no dangling registration.
+    auto* c = new TTestThing(&ownerB);
+    a->SetBuddy(c);
+    delete a;
+    delete c; // would touch freed memory if a were still registered with c
+}
+
+TEST(ComponentLifeCycle, ReferenceBetweenSiblingsClearedWhenOwnerFreesThem) {
+    // The owner frees the later-created target first; the earlier one must not see it dangling.
+    auto* owner = new TComponent(nullptr);
+    auto* a = new TTestThing(owner);
+    auto* b = new TTestThing(owner);
+    a->SetBuddy(b);
+    b->SetBuddy(a);
+    delete owner; // ASan reports here if a notification was missed
+}
+
+TEST(ComponentNames, ValidAndDuplicateNames) {
+    TComponent owner(nullptr);
+    auto* a = new TComponent(&owner);
+    auto* b = new TComponent(&owner);
+    a->SetName("Button1");
+    EXPECT_THROW(b->SetName("button1"), EComponentError);
+    EXPECT_THROW(b->SetName("1Button"), EComponentError);
+    EXPECT_THROW(b->SetName("Two Words"), EComponentError);
+    EXPECT_TRUE(b->Name().isEmpty());
+    b->SetName("_Button2");
+    a->SetName("BUTTON1"); // renaming to itself in another case is allowed
+    EXPECT_EQ(owner.FindComponent("button1"), a);
+    try {
+        b->SetName("Button1");
+        FAIL();
+    } catch (const EComponentError& e) {
+        EXPECT_EQ(e.Message(), "A component named Button1 already exists");
+    }
+}
+
+TEST(ComponentOwnership, InsertIntoAnotherOwnerMovesIt) {
+    TComponent first(nullptr), second(nullptr);
+    auto* c = new TComponent(&first);
+    c->SetName("X");
+    second.InsertComponent(c);
+    EXPECT_EQ(first.ComponentCount(), 0);
+    EXPECT_EQ(c->Owner(), &second);
+    EXPECT_EQ(c->ComponentIndex(), 0);
+    EXPECT_THROW(second.Components(1), EListError);
+}
+
+TEST(ComponentState, DestroyingIsSeenByOwnedComponents) {
+    struct Probe : TComponent {
+        using TComponent::TComponent;
+        bool* Seen = nullptr;
+        ~Probe() override { *Seen = ComponentState().Contains(csDestroying); }
+    };
+    bool seen = false;
+    auto* owner = new TComponent(nullptr);
+    (new Probe(owner))->Seen = &seen;
+    delete owner;
+    EXPECT_TRUE(seen);
+}
+
+TEST(Persistent, AssignOfUnrelatedClassRaisesConvertError) {
+    TTestFont font;
+    TStringList list;
+    try {
+        font.Assign(&list);
+        FAIL();
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "Cannot assign a TStringList to a TTestFont");
+    }
+}
+
+TEST(ClassRegistry, FindsRegisteredClassesByName) {
+    RegisterTestClasses();
+    EXPECT_EQ(FindClass("ttestthing"), TTestThing::StaticClassType());
+    EXPECT_EQ(GetClass("TNoSuchThing"), nullptr);
+    try {
+        FindClass("TNoSuchThing");
+        FAIL();
+    } catch (const EClassNotFound& e) {
+        EXPECT_EQ(e.Message(), "Class TNoSuchThing not found");
+    }
+    EXPECT_TRUE(TTestThing::StaticClassType()->InheritsFrom(TComponent::StaticClassType()));
+    EXPECT_FALSE(TTestFont::StaticClassType()->CanCreate());
+}
+
+TEST(PropertyTable, PublishedOrderIncludesInheritedFirst) {
+    std::vector<std::string> names;
+    for (const auto& p : TTestThing::StaticClassType()->Properties())
+        names.push_back(p.Name);
+    ASSERT_GE(names.size(), 4u);
+    EXPECT_EQ(names[0], "Name");
+    EXPECT_EQ(names[1], "Tag");
+    EXPECT_EQ(names[2], "About");
+    EXPECT_EQ(TTestThing::StaticClassType()->FindProperty("cOUNT")->Kind, pkInteger);
+}
+
+TEST(SetTemplate, OperatorsAndBitLayout) {
+    TTestShapes s{tsSquare};
+    EXPECT_EQ(s.Bits(), 2u);
+    s.Include(tsTriangle);
+    EXPECT_TRUE(s.Contains(tsTriangle));
+    EXPECT_FALSE(s.Contains(tsCircle));
+    EXPECT_TRUE(TTestShapes{tsSquare} <= s);
+    EXPECT_EQ((s - TTestShapes{tsSquare}), TTestShapes{tsTriangle});
+    EXPECT_EQ((s * TTestShapes{tsSquare, tsCircle}), TTestShapes{tsSquare});
+}
+
+} // namespace
