@@ -43,11 +43,15 @@ void TComponent::Destroying() {
 }
 
 void TComponent::DestroyComponents() {
-    // Reverse order of creation. The survivors are told of each removal, so a sibling that
-    // refers to a freed component never sees it dangling in its own destructor.
+    // Reverse order of creation. Only a component that others refer to (it was asked for
+    // free notification) is announced to the survivors; the rest go quietly, which keeps
+    // freeing a large form linear.
     while (!FComponents.empty()) {
         TComponent* c = FComponents.back();
-        RemoveComponent(c);
+        if (c->FComponentState.Contains(csFreeNotification))
+            RemoveComponent(c);
+        else
+            Remove(c);
         delete c;
     }
 }
@@ -68,9 +72,7 @@ int TComponent::ComponentIndex() const {
 
 TComponent* TComponent::FindComponent(const String& name) const {
     if (name.isEmpty()) return nullptr;
-    for (TComponent* c : FComponents)
-        if (c->FName.compare(name, Qt::CaseInsensitive) == 0) return c;
-    return nullptr;
+    return FNameIndex.value(name.toLower(), nullptr);
 }
 
 void TComponent::SetName(const String& value) {
@@ -82,7 +84,9 @@ void TComponent::SetName(const String& value) {
         FOwner->ValidateRename(this, FName, value);
     else
         ValidateRename(nullptr, FName, value);
+    if (FOwner && !FName.isEmpty()) FOwner->FNameIndex.remove(FName.toLower());
     FName = value;
+    if (FOwner && !FName.isEmpty()) FOwner->FNameIndex[FName.toLower()] = this;
 }
 
 void TComponent::ValidateRename(TComponent* AComponent, const String& curName,
@@ -109,31 +113,45 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
 void TComponent::Insert(TComponent* AComponent) {
     FComponents.push_back(AComponent);
     AComponent->FOwner = this;
+    if (!AComponent->FName.isEmpty()) FNameIndex[AComponent->FName.toLower()] = AComponent;
 }
 
 void TComponent::Remove(TComponent* AComponent) {
-    auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
-    if (it != FComponents.end()) FComponents.erase(it);
+    // Components are mostly removed newest first, so search from the back.
+    auto it = std::find(FComponents.rbegin(), FComponents.rend(), AComponent);
+    if (it != FComponents.rend()) FComponents.erase(std::next(it).base());
+    if (!AComponent->FName.isEmpty()) {
+        const QString key = AComponent->FName.toLower();
+        if (FNameIndex.value(key) == AComponent) FNameIndex.remove(key);
+    }
     AComponent->FOwner = nullptr;
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
-    if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
-    // Owned components hear of their siblings' comings and goings through their owner.
+    if (Operation != opRemove || !AComponent) return;
+    RemoveFreeNotification(AComponent);
+    // Owned components hear of a sibling's removal through their owner, so references between
+    // them are cleared. Insertions are told to the owner alone: nothing needs to hear of them,
+    // and telling everyone would make building a large form quadratic.
     for (size_t i = FComponents.size(); i-- > 0;) {
         if (i >= FComponents.size()) continue;
-        FComponents[i]->Notification(AComponent, Operation);
+        FComponents[i]->Notification(AComponent, opRemove);
     }
 }
 
 void TComponent::FreeNotification(TComponent* AComponent) {
     if (!AComponent || AComponent == this) return;
-    if (FOwner && AComponent->FOwner == FOwner) return; // siblings are told by the owner
-    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end())
-        FFreeNotifies.push_back(AComponent);
-    if (std::find(AComponent->FFreeNotifies.begin(), AComponent->FFreeNotifies.end(), this) ==
-        AComponent->FFreeNotifies.end())
-        AComponent->FFreeNotifies.push_back(this);
+    // Siblings hear through their owner; the flag makes the owner announce this one's end.
+    if (!FOwner || AComponent->FOwner != FOwner) {
+        if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) ==
+            FFreeNotifies.end())
+            FFreeNotifies.push_back(AComponent);
+        if (std::find(AComponent->FFreeNotifies.begin(), AComponent->FFreeNotifies.end(), this) ==
+            AComponent->FFreeNotifies.end())
+            AComponent->FFreeNotifies.push_back(this);
+        AComponent->FComponentState.Include(csFreeNotification);
+    }
+    FComponentState.Include(csFreeNotification);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {

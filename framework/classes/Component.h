@@ -5,10 +5,11 @@
 
 #include "framework/classes/TypeInfo.h"
 
+#include <QHash>
 #include <vector>
 
 VQ_ENUM(TComponentStateItem, uint8_t, csLoading, csReading, csWriting, csDestroying, csDesigning,
-        csAncestor, csUpdating, csFixups)
+        csAncestor, csUpdating, csFixups, csFreeNotification)
 using TComponentState = TSet<TComponentStateItem>;
 
 enum TOperation : uint8_t { opInsert, opRemove };
@@ -74,6 +75,7 @@ private:
     intptr_t FTag = 0;
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
+    QHash<QString, TComponent*> FNameIndex; // lower-case name -> owned component
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FComponentState;
     std::vector<std::pair<std::string, String>> FEventNames;
