@@ -1,0 +1,393 @@
+#pragma once
+// TControl: the base of everything visible. A control has bounds in its parent's client
+// coordinates, an alignment in its parent, colour and font (each optionally taken from the
+// parent), caption, hint, cursor and mouse/key events. Every control has a Qt widget as its
+// window once its parent's window exists: a windowless (graphic) control gets a light,
+// non-focusable child widget of its parent's widget; TWinControl makes real windows.
+//
+// Qt events reach the control through WidgetEvent, which turns them into the virtual
+// notifications below (Paint, MouseDown, KeyDown, Resize ...). No exception leaves that path:
+// it goes to Application->HandleException(control).
+
+#include "framework/classes/Component.h"
+#include "framework/system/Types.h"
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QWidget;
+class QEvent;
+class QCursor;
+class TFont;
+class TWinControl;
+class TForm;
+class TPopupMenu;
+class TControlWidgetLink;
+
+VQ_ENUM(TAlign, uint8_t, alNone, alTop, alBottom, alLeft, alRight, alClient)
+VQ_ENUM(TMouseButton, uint8_t, mbLeft, mbRight, mbMiddle)
+VQ_ENUM(TShiftStateItem, uint8_t, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
+using TShiftState = TSet<TShiftStateItem>;
+VQ_ENUM(TDragMode, uint8_t, dmManual, dmAutomatic)
+VQ_ENUM(TDragState, uint8_t, dsDragEnter, dsDragLeave, dsDragMove)
+VQ_ENUM(TAlignment, uint8_t, taLeftJustify, taRightJustify, taCenter)
+VQ_ENUM(TTextLayout, uint8_t, tlTop, tlCenter, tlBottom)
+// Window border styles; a control's own border (panel, edit, grid) uses bsNone..bsSingle.
+VQ_ENUM(TFormBorderStyle, uint8_t, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow,
+        bsSizeToolWin)
+using TBorderStyle = TFormBorderStyle;
+// Name table of the bsNone..bsSingle subrange, for a control's BorderStyle property.
+const TEnumInfo* BorderStyleInfo();
+
+VQ_ENUM(TControlStyleItem, uint8_t, csAcceptsControls, csCaptureMouse, csDesignInteractive,
+        csClickEvents, csFramed, csSetCaption, csOpaque, csDoubleClicks, csFixedWidth,
+        csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents, csDisplayDragImage,
+        csReflector, csActionClient, csMenuEvents)
+using TControlStyle = TSet<TControlStyleItem>;
+
+// Cursors: the platform's numbering; negative values are the stock cursors.
+using TCursor = int;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crNone = -1;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crCross = -3;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crSize = -22;
+constexpr TCursor crSizeNESW = -6;
+constexpr TCursor crSizeNS = -7;
+constexpr TCursor crSizeNWSE = -8;
+constexpr TCursor crSizeWE = -9;
+constexpr TCursor crUpArrow = -10;
+constexpr TCursor crHourGlass = -11;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crNoDrop = -13;
+constexpr TCursor crHSplit = -14;
+constexpr TCursor crVSplit = -15;
+constexpr TCursor crMultiDrag = -16;
+constexpr TCursor crSQLWait = -17;
+constexpr TCursor crNo = -18;
+constexpr TCursor crAppStart = -19;
+constexpr TCursor crHelp = -20;
+constexpr TCursor crHandPoint = -21;
+constexpr TCursor crSizeAll = -22;
+// Cursor names as form descriptions write them (Cursor = crHandPoint).
+const TIdentMap* CursorIdents();
+
+// Virtual key codes as the classic platform numbers them; letters and digits are their
+// upper-case ASCII codes ('A' = 65, '0' = 48).
+enum : uint16_t {
+    VK_LBUTTON = 0x01,
+    VK_RBUTTON = 0x02,
+    VK_CANCEL = 0x03,
+    VK_MBUTTON = 0x04,
+    VK_BACK = 0x08,
+    VK_TAB = 0x09,
+    VK_CLEAR = 0x0C,
+    VK_RETURN = 0x0D,
+    VK_SHIFT = 0x10,
+    VK_CONTROL = 0x11,
+    VK_MENU = 0x12,
+    VK_PAUSE = 0x13,
+    VK_CAPITAL = 0x14,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_PRIOR = 0x21,
+    VK_NEXT = 0x22,
+    VK_END = 0x23,
+    VK_HOME = 0x24,
+    VK_LEFT = 0x25,
+    VK_UP = 0x26,
+    VK_RIGHT = 0x27,
+    VK_DOWN = 0x28,
+    VK_SELECT = 0x29,
+    VK_PRINT = 0x2A,
+    VK_EXECUTE = 0x2B,
+    VK_SNAPSHOT = 0x2C,
+    VK_INSERT = 0x2D,
+    VK_DELETE = 0x2E,
+    VK_HELP = 0x2F,
+    VK_LWIN = 0x5B,
+    VK_RWIN = 0x5C,
+    VK_APPS = 0x5D,
+    VK_NUMPAD0 = 0x60,
+    VK_NUMPAD9 = 0x69,
+    VK_MULTIPLY = 0x6A,
+    VK_ADD = 0x6B,
+    VK_SEPARATOR = 0x6C,
+    VK_SUBTRACT = 0x6D,
+    VK_DECIMAL = 0x6E,
+    VK_DIVIDE = 0x6F,
+    VK_F1 = 0x70,
+    VK_F12 = 0x7B,
+    VK_F24 = 0x87,
+    VK_NUMLOCK = 0x90,
+    VK_SCROLL = 0x91,
+    VK_OEM_1 = 0xBA,      // ;:
+    VK_OEM_PLUS = 0xBB,   // =+
+    VK_OEM_COMMA = 0xBC,  // ,<
+    VK_OEM_MINUS = 0xBD,  // -_
+    VK_OEM_PERIOD = 0xBE, // .>
+    VK_OEM_2 = 0xBF,      // /?
+    VK_OEM_3 = 0xC0,      // `~
+    VK_OEM_4 = 0xDB,      // [{
+    VK_OEM_5 = 0xDC,      // backslash |
+    VK_OEM_6 = 0xDD,      // ]}
+    VK_OEM_7 = 0xDE,      // '"
+};
+
+// The virtual key of a Qt key (0 for keys without one); keypad keys need the modifiers.
+uint16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+// The Qt cursor shape for a stock cursor value (crDefault: the arrow).
+Qt::CursorShape CursorShape(TCursor cursor);
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TStartDragEvent = std::function<void(TObject* Sender, TObject*& DragObject)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+
+// "Short|Long" hints: the part before the bar shows as tooltip, the part after in status lines.
+String GetShortHint(const String& hint);
+String GetLongHint(const String& hint);
+
+class TControl : public TComponent {
+    VQ_CLASS(TControl, TComponent)
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    // Parent: the windowed control this one sits in (nullptr: none); setting it moves the
+    // control's window there and makes it take ParentFont/ParentColor values.
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* value);
+
+    // Bounds in the parent's client coordinates; every change goes through SetBounds.
+    int Left() const { return FLeft; }
+    void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+    int Top() const { return FTop; }
+    void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+    int Width() const { return FWidth; }
+    void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+    int Height() const { return FHeight; }
+    void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
+    // Offers the size to CanResize first; a refused size keeps the current one. Moves the
+    // window, fires Resize when the size changed and makes the parent re-align.
+    virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
+    // Client area in own coordinates: (0, 0, Width, Height) less any non-client border.
+    virtual TRect ClientRect() const;
+    int ClientWidth() const { return ClientRect().Width(); }
+    void SetClientWidth(int value);
+    int ClientHeight() const { return ClientRect().Height(); }
+    void SetClientHeight(int value);
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+    // Where the client area's origin lies in the parent's client coordinates.
+    TPoint ClientOrigin() const;
+
+    // Align: alNone; the parent places aligned controls along its client edges.
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign value);
+    // Visible: true.
+    bool Visible() const { return FVisible; }
+    void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Whether the control and all its parents are visible (and the top one's window shown).
+    bool Showing() const;
+    // Enabled: true.
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool value);
+
+    // Color: clBtnFace; setting a different colour clears ParentColor.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor value);
+    // ParentColor: true for most controls; Color follows the parent's while it is set.
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool value);
+    // Font: owned; any change clears ParentFont and reaches children with ParentFont.
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* value);
+    // ParentFont: true; Font follows the parent's while it is set.
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
+
+    // Caption and Text are one string; a change calls TextChanged.
+    String Caption() const { return FText; }
+    void SetCaption(const String& value) { SetText(value); }
+    String Text() const { return GetText(); }
+    void SetText(const String& value);
+
+    // Hint: empty; the part before '|' shows as tooltip while ShowHint is true.
+    String Hint() const { return FHint; }
+    void SetHint(const String& value);
+    // ShowHint: false; setting it clears ParentShowHint.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value);
+    // ParentShowHint: true; ShowHint follows the parent's while it is set.
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool value);
+
+    // Cursor: crDefault; the cursor over the control.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    // PopupMenu: nullptr; shown on a right click when assigned.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
+    // DragMode: dmManual. DragCursor: crDrag.
+    TDragMode DragMode() const { return FDragMode; }
+    void SetDragMode(TDragMode value) { FDragMode = value; }
+    TCursor DragCursor() const { return FDragCursor; }
+    void SetDragCursor(TCursor value) { FDragCursor = value; }
+
+    TControlStyle ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(TControlStyle value) { FControlStyle = value; }
+
+    // Repaint at the next paint message.
+    virtual void Invalidate();
+    // Paint now, synchronously (what is invalid, or everything after Invalidate).
+    virtual void Update();
+    void Repaint();
+    void Refresh() { Repaint(); }
+    void BringToFront();
+    void SendToBack();
+
+    // The control's window; nullptr while it has none (no parent window yet).
+    QWidget* Widget() const { return FWidget.data(); }
+    bool HandleAllocated() const { return !FWidget.isNull(); }
+    // The form the control sits on (itself for a form), nullptr when it sits on none.
+    TForm* ParentForm() const;
+
+    // Simulated user actions: Click fires OnClick.
+    virtual void Click();
+    virtual void DblClick();
+
+    // Keyboard accelerator: the '&' letter of the caption was pressed with Alt; true when the
+    // control acted on it.
+    virtual bool DoAccelerator(QChar ch);
+
+    bool HasParent() const override { return FParent != nullptr; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* value) override;
+    void SetName(const String& value) override;
+    void Loaded() override;
+
+    // The published-table predicates shared by descendants that publish these properties.
+    static bool IsColorStored(const TObject* o);
+    static bool IsFontStored(const TObject* o);
+    static bool IsShowHintStored(const TObject* o);
+
+    // Events; each fires only when assigned.
+    TNotifyEvent OnClick;        // a click (mouse release on the control, or the button's)
+    TNotifyEvent OnDblClick;     // a double click
+    TMouseEvent OnMouseDown;     // a button pressed over the control
+    TMouseMoveEvent OnMouseMove; // the mouse moved over (or captured by) the control
+    TMouseEvent OnMouseUp;       // a button released
+    TNotifyEvent OnResize;       // after the size changed
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+
+    // Entry from Qt: every event of the control's widget passes here first. Returns true when
+    // the event is consumed. Overrides handle raw events and call the inherited one.
+    virtual bool WidgetEvent(QEvent* event);
+
+protected:
+    // Size hook: may change the proposed size (snapping, locks) or refuse it (false).
+    virtual bool CanResize(int& NewWidth, int& NewHeight);
+    virtual void Resize();
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+    virtual void KeyPress(QChar& Key);
+    virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    // Change notifications (the classic CM_ messages).
+    virtual void FontChanged();
+    virtual void ColorChanged();
+    virtual void TextChanged();
+    virtual void EnabledChanged();
+    virtual void VisibleChanged();
+    virtual void ShowHintChanged();
+    virtual void ParentFontChanged();
+    virtual void ParentColorChanged();
+    virtual void ParentShowHintChanged();
+    virtual String GetText() const { return FText; }
+    // Paints the control into its widget; the widget's paint event calls it. Default: nothing.
+    virtual void PaintWidget(QWidget* widget, QEvent* event);
+
+    // Window management. CreateWidget makes the widget (a plain QWidget for a graphic
+    // control); CreateWnd makes and sets it up, then pushes the control's state to it.
+    virtual QWidget* CreateWidget(QWidget* parentWidget);
+    virtual void CreateWnd();
+    virtual void DestroyWnd();
+    // Pushes the state kept in fields into the widget (after creation and on changes).
+    virtual void UpdateWidgetGeometry();
+    virtual void UpdateWidgetFont();
+    virtual void UpdateWidgetColor();
+    // The parent widget a child's widget lives in, and the offset of its client area there.
+    QWidget* ParentWidget() const;
+    bool PlainWidget() const { return FPlainWidget; }
+    // Text (caption or hint) of the widget's tooltip.
+    void UpdateToolTip();
+    void RequestAlign();
+    // Guards the flag while a parent's value is copied in, so ParentFont stays set.
+    void TakeParentFont();
+    void TakeParentColor();
+    bool Loading() const { return ComponentState().Contains(csLoading); }
+    bool Destroying() const { return ComponentState().Contains(csDestroying); }
+    // The control with the mouse pressed on it (for click detection).
+    bool FClicked = false;
+
+    TControlStyle FControlStyle;
+
+private:
+    friend class TWinControl;
+    friend class TControlWidgetLink;
+    void FontObjectChanged();
+    bool DispatchMouse(QEvent* event);
+    bool DispatchKey(QEvent* event);
+    void ApplyCursor();
+
+    TWinControl* FParent = nullptr;
+    int FLeft = 0;
+    int FTop = 0;
+    int FWidth = 0;
+    int FHeight = 0;
+    TAlign FAlign = alNone;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TColor FColor = clBtnFace;
+    bool FParentColor = true;
+    std::unique_ptr<TFont> FFont;
+    bool FParentFont = true;
+    bool FTakingParentFont = false;
+    String FText;
+    String FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TCursor FCursor = crDefault;
+    TPopupMenu* FPopupMenu = nullptr;
+    TDragMode FDragMode = dmManual;
+    TCursor FDragCursor = crDrag;
+    QPointer<QWidget> FWidget;
+    TControlWidgetLink* FLink = nullptr;
+    bool FPlainWidget = false;
+    // Set while the control moves its own widget, so the widget's move/resize echo is ignored.
+    bool FSettingGeometry = false;
+    // Cleared by the destructor; handlers may free the control while it dispatches.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+};
