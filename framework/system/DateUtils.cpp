@@ -244,8 +244,8 @@ TFormatSettings TFormatSettings::FromLocale(const QLocale& locale) {
         s.DateSeparator = SeparatorOf(shortQt);
         s.ShortDateFormat = ConvertQtDateFormat(shortQt, s.DateSeparator);
     }
-    if (!longQt.trimmed().isEmpty())
-        s.LongDateFormat = ConvertQtDateFormat(longQt, s.DateSeparator);
+    // The long format's punctuation is its own ("d. MMMM"), not the short format's separator.
+    if (!longQt.trimmed().isEmpty()) s.LongDateFormat = ConvertQtDateFormat(longQt, QChar());
     const String timeQt = locale.timeFormat(QLocale::ShortFormat);
     for (QChar c : timeQt)
         if (!c.isLetterOrNumber() && !c.isSpace() && c != u'\'') {

@@ -39,7 +39,8 @@ struct TFormatSettings {
 
 // Rewrites a Qt date format ("dd.MM.yyyy", "d 'de' MMMM") in the classic tokens. Literal text is
 // quoted where the classic syntax would read it as tokens; a separator equal to dateSeparator
-// becomes '/'. Time tokens are not expected in a date format and stay quoted literal letters.
+// becomes '/', and with a null dateSeparator every separator stays literal. Letters other than
+// d, M and y are literal, as Qt reads them.
 String ConvertQtDateFormat(const String& qtFormat, QChar dateSeparator);
 
 // The settings in use: read from QLocale::system() on first use.
