@@ -1,0 +1,56 @@
+#include "framework/controls/MainMenu.h"
+
+#include <QMenuBar>
+
+namespace {
+
+constexpr const char* kItemsMenuName = "vqMainMenuItems";
+
+// Hands a handler's exception to the application's report.
+void ReportException(TObject* sender) {
+    String message;
+    try {
+        throw;
+    } catch (const Exception& e) {
+        message = e.Message();
+    } catch (const std::exception& e) {
+        message = QString::fromUtf8(e.what());
+    } catch (...) {
+        message = QStringLiteral("Unknown exception");
+    }
+    qWarning("%s: %s", qPrintable(sender->ClassName()), qPrintable(message));
+}
+
+} // namespace
+
+VQ_PUBLISH(TMainMenu) {
+    P.Inherit();
+    P.Event("OnChange", &TMainMenu::OnChange, "TNotifyEvent");
+}
+
+TMainMenu::TMainMenu(TComponent* AOwner) : TMenu(AOwner) {}
+
+void TMainMenu::FillMenuBar(QMenuBar* bar) const {
+    bar->clear();
+    for (QMenu* old : bar->findChildren<QMenu*>(kItemsMenuName, Qt::FindDirectChildrenOnly))
+        delete old;
+    // Fill a hidden menu and move its actions onto the bar, so the bar's entries are built
+    // exactly as a popup's are; the hidden menu keeps owning them.
+    auto* scratch = new QMenu(bar);
+    scratch->setObjectName(kItemsMenuName);
+    Items()->FillQMenu(scratch, [](TMenuItem* item) {
+        // Called from a Qt signal: nothing may escape into the event loop.
+        try {
+            item->Click();
+        } catch (...) {
+            ReportException(item);
+        }
+    });
+    for (QAction* action : scratch->actions())
+        bar->addAction(action);
+}
+
+void TMainMenu::MenuChanged(TMenuItem*) {
+    if (ComponentState().Contains(csLoading)) return;
+    if (TNotifyEvent handler = OnChange) handler(this);
+}
