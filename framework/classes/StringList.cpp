@@ -43,23 +43,34 @@ void TStringList::Insert(int index, const String& value) {
 }
 
 int TStringList::Add(const String& value) {
-    if (!FSorted) {
-        const int index = Count();
-        Changing();
-        FItems.push_back(Item{value, nullptr});
-        Changed();
-        return index;
-    }
-    int index = 0;
-    if (Find(value, index)) {
+    return AddObject(value, nullptr);
+}
+
+int TStringList::AddObject(const String& value, TObject* object) {
+    int index = Count();
+    if (FSorted && Find(value, index)) {
         if (FDuplicates == dupIgnore) return index;
         if (FDuplicates == dupError)
             throw EStringListError(QStringLiteral("String list does not allow duplicates"));
     }
     Changing();
-    FItems.insert(FItems.begin() + index, Item{value, nullptr});
+    FItems.insert(FItems.begin() + index, Item{value, object});
     Changed();
     return index;
+}
+
+void TStringList::Move(int curIndex, int newIndex) {
+    if (FSorted) throw EStringListError(QStringLiteral("Operation not allowed on sorted list"));
+    TStrings::Move(curIndex, newIndex);
+}
+
+void TStringList::Exchange(int index1, int index2) {
+    if (FSorted) throw EStringListError(QStringLiteral("Operation not allowed on sorted list"));
+    CheckIndex(index1);
+    CheckIndex(index2);
+    Changing();
+    std::swap(FItems[size_t(index1)], FItems[size_t(index2)]);
+    Changed();
 }
 
 void TStringList::Delete(int index) {
@@ -109,6 +120,7 @@ void TStringList::SetSorted(bool value) {
 }
 
 void TStringList::Sort() {
+    if (FSorted || Count() < 2) return;
     Changing();
     std::stable_sort(FItems.begin(), FItems.end(), [](const Item& a, const Item& b) {
         return a.Text.compare(b.Text, Qt::CaseInsensitive) < 0;

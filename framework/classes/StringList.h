@@ -21,14 +21,20 @@ public:
     void Delete(int index) override;
     void Clear() override;
     int Add(const String& value) override;
+    // Sorted: an ignored duplicate gives the index of the string already there and leaves its
+    // object alone.
+    int AddObject(const String& value, TObject* object) override;
     int IndexOf(const String& value) const override;
+    void Move(int curIndex, int newIndex) override; // refused on a sorted list
+    void Exchange(int index1, int index2) override; // refused on a sorted list
 
-    // Sorted lists keep their order by case-insensitive comparison; Insert is then refused.
+    // Sorted lists keep their order by case-insensitive comparison; Insert, Put and Move are then
+    // refused with EStringListError, as is Exchange. Add places the string and applies Duplicates.
     bool Sorted() const { return FSorted; }
     void SetSorted(bool value);
     TDuplicates Duplicates() const { return FDuplicates; }
     void SetDuplicates(TDuplicates value) { FDuplicates = value; }
-    void Sort();
+    void Sort(); // stable; does nothing on a list already Sorted
     // Binary search in a sorted list: true when found; index receives the (insertion) position.
     bool Find(const String& value, int& index) const;
 

@@ -1,6 +1,26 @@
 #include "framework/classes/Strings.h"
 
+#include <utility>
+#include <vector>
+
 VQ_PUBLISH(TStrings) {}
+
+namespace {
+
+// Runs body inside BeginUpdate/EndUpdate; an exception still ends the update, or the list would
+// stay silent for good.
+template <class F> void Updating(TStrings& list, F&& body) {
+    list.BeginUpdate();
+    try {
+        body();
+    } catch (...) {
+        list.EndUpdate();
+        throw;
+    }
+    list.EndUpdate();
+}
+
+} // namespace
 
 void TStrings::Error(const String& pattern, int index) const {
     throw EStringListError(Exception::Format(pattern, {QString::number(index)}));
@@ -8,14 +28,16 @@ void TStrings::Error(const String& pattern, int index) const {
 
 void TStrings::Put(int index, const String& value) {
     TObject* obj = GetObject(index);
-    BeginUpdate();
-    Delete(index);
-    Insert(index, value);
-    PutObject(index, obj);
-    EndUpdate();
+    Updating(*this, [&] {
+        Delete(index);
+        Insert(index, value);
+        PutObject(index, obj);
+    });
 }
 
-TObject* TStrings::GetObject(int) const { return nullptr; }
+TObject* TStrings::GetObject(int) const {
+    return nullptr;
+}
 void TStrings::PutObject(int, TObject*) {}
 
 int TStrings::Add(const String& value) {
@@ -31,9 +53,15 @@ int TStrings::AddObject(const String& value, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings* strings) {
-    BeginUpdate();
-    for (int i = 0; i < strings->Count(); ++i) AddObject(strings->Get(i), strings->GetObject(i));
-    EndUpdate();
+    // A snapshot first: adding a list to itself would otherwise chase its own growing end.
+    std::vector<std::pair<String, TObject*>> items;
+    items.reserve(size_t(strings->Count()));
+    for (int i = 0; i < strings->Count(); ++i)
+        items.emplace_back(strings->Get(i), strings->GetObject(i));
+    Updating(*this, [&] {
+        for (const auto& [text, object] : items)
+            AddObject(text, object);
+    });
 }
 
 int TStrings::IndexOf(const String& value) const {
@@ -44,25 +72,28 @@ int TStrings::IndexOf(const String& value) const {
 
 void TStrings::Move(int curIndex, int newIndex) {
     if (curIndex == newIndex) return;
-    BeginUpdate();
     const String s = Get(curIndex);
     TObject* o = GetObject(curIndex);
-    Delete(curIndex);
-    Insert(newIndex, s);
-    PutObject(newIndex, o);
-    EndUpdate();
+    // After the delete the list is one shorter: checking now keeps the item from being lost.
+    if (newIndex < 0 || newIndex >= Count())
+        Error(QStringLiteral("List index out of bounds (%d)"), newIndex);
+    Updating(*this, [&] {
+        Delete(curIndex);
+        Insert(newIndex, s);
+        PutObject(newIndex, o);
+    });
 }
 
 void TStrings::Exchange(int index1, int index2) {
-    BeginUpdate();
     const String s1 = Get(index1), s2 = Get(index2);
     TObject* o1 = GetObject(index1);
     TObject* o2 = GetObject(index2);
-    Put(index1, s2);
-    PutObject(index1, o2);
-    Put(index2, s1);
-    PutObject(index2, o1);
-    EndUpdate();
+    Updating(*this, [&] {
+        Put(index1, s2);
+        PutObject(index1, o2);
+        Put(index2, s1);
+        PutObject(index2, o1);
+    });
 }
 
 String TStrings::Text() const {
@@ -75,20 +106,20 @@ String TStrings::Text() const {
 }
 
 void TStrings::SetText(const String& value) {
-    BeginUpdate();
-    Clear();
-    qsizetype start = 0;
-    const qsizetype n = value.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = value[i];
-        if (c == u'\r' || c == u'\n') {
-            Add(value.mid(start, i - start));
-            if (c == u'\r' && i + 1 < n && value[i + 1] == u'\n') ++i;
-            start = i + 1;
+    Updating(*this, [&] {
+        Clear();
+        qsizetype start = 0;
+        const qsizetype n = value.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            const QChar c = value[i];
+            if (c == u'\r' || c == u'\n') {
+                Add(value.mid(start, i - start));
+                if (c == u'\r' && i + 1 < n && value[i + 1] == u'\n') ++i;
+                start = i + 1;
+            }
         }
-    }
-    if (start < n) Add(value.mid(start));
-    EndUpdate();
+        if (start < n) Add(value.mid(start));
+    });
 }
 
 String TStrings::CommaText() const {
@@ -105,64 +136,71 @@ String TStrings::CommaText() const {
 }
 
 void TStrings::SetCommaText(const String& value) {
-    BeginUpdate();
-    Clear();
-    qsizetype i = 0;
-    const qsizetype n = value.size();
-    auto skipBlanks = [&] {
-        while (i < n && value[i] <= u' ') ++i;
-    };
-    skipBlanks();
-    while (i < n) {
-        String item;
-        if (value[i] == u'"') {
-            ++i;
-            while (i < n) {
-                if (value[i] == u'"') {
-                    if (i + 1 < n && value[i + 1] == u'"') {
-                        item += u'"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += value[i++];
-            }
-        } else {
-            while (i < n && value[i] > u' ' && value[i] != u',') item += value[i++];
-        }
-        Add(item);
+    Updating(*this, [&] {
+        Clear();
+        qsizetype i = 0;
+        const qsizetype n = value.size();
+        auto skipBlanks = [&] {
+            while (i < n && value[i] <= u' ')
+                ++i;
+        };
         skipBlanks();
-        if (i < n && value[i] == u',') {
-            ++i;
+        while (i < n) {
+            String item;
+            if (value[i] == u'"') {
+                ++i;
+                while (i < n) {
+                    if (value[i] == u'"') {
+                        if (i + 1 < n && value[i + 1] == u'"') {
+                            item += u'"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    item += value[i++];
+                }
+            } else {
+                while (i < n && value[i] > u' ' && value[i] != u',')
+                    item += value[i++];
+            }
+            Add(item);
             skipBlanks();
-            if (i == n) Add(String());
+            if (i < n && value[i] == u',') {
+                ++i;
+                skipBlanks();
+                if (i == n) Add(String());
+            }
         }
-    }
-    EndUpdate();
+    });
 }
 
 QStringList TStrings::ToStringList() const {
     QStringList out;
     out.reserve(Count());
-    for (int i = 0; i < Count(); ++i) out << Get(i);
+    for (int i = 0; i < Count(); ++i)
+        out << Get(i);
     return out;
 }
 
 void TStrings::SetStringList(const QStringList& list) {
-    BeginUpdate();
-    Clear();
-    for (const auto& s : list) Add(s);
-    EndUpdate();
+    Updating(*this, [&] {
+        Clear();
+        for (const auto& s : list)
+            Add(s);
+    });
 }
 
 void TStrings::BeginUpdate() {
-    if (FUpdateCount++ == 0) SetUpdateState(true);
+    // The state changes while the count is still 0, so the list's own "changing" notice fires.
+    if (FUpdateCount == 0) SetUpdateState(true);
+    ++FUpdateCount;
 }
 
 void TStrings::EndUpdate() {
-    if (FUpdateCount > 0 && --FUpdateCount == 0) SetUpdateState(false);
+    if (FUpdateCount == 0) return;
+    if (--FUpdateCount == 0) SetUpdateState(false);
 }
 
 void TStrings::SetUpdateState(bool) {}
@@ -170,10 +208,10 @@ void TStrings::SetUpdateState(bool) {}
 void TStrings::Assign(const TPersistent* Source) {
     if (auto* src = dynamic_cast<const TStrings*>(Source)) {
         if (src == this) return;
-        BeginUpdate();
-        Clear();
-        AddStrings(src);
-        EndUpdate();
+        Updating(*this, [&] {
+            Clear();
+            AddStrings(src);
+        });
         return;
     }
     TPersistent::Assign(Source);

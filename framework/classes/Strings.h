@@ -23,12 +23,13 @@ public:
     void SetObjects(int index, TObject* object) { PutObject(index, object); }
 
     virtual int Add(const String& value);
-    int AddObject(const String& value, TObject* object);
-    void AddStrings(const TStrings* strings);
+    virtual int AddObject(const String& value, TObject* object);
+    void AddStrings(const TStrings* strings); // strings may be this list: adds its items once
     void Append(const String& value) { Add(value); }
     virtual int IndexOf(const String& value) const; // case-insensitive, -1 when absent
-    void Move(int curIndex, int newIndex);
-    void Exchange(int index1, int index2);
+    // Both indexes are checked before anything changes, so a refused move loses nothing.
+    virtual void Move(int curIndex, int newIndex);
+    virtual void Exchange(int index1, int index2);
 
     // Lines joined with CR LF (each line terminated); setting splits at CR LF, LF or CR.
     String Text() const;
@@ -38,6 +39,8 @@ public:
     QStringList ToStringList() const;
     void SetStringList(const QStringList& list);
 
+    // Nested pairs; the outermost BeginUpdate and EndUpdate call SetUpdateState. Every operation
+    // here that brackets itself ends its update also when it throws.
     void BeginUpdate();
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
@@ -46,7 +49,8 @@ public:
     bool Equals(const TStrings* other) const;
 
 protected:
-    // Called around changes while no update is pending.
+    // Called by the outermost BeginUpdate (true, before the count rises) and EndUpdate (false,
+    // after it drops back to 0).
     virtual void SetUpdateState(bool updating);
     [[noreturn]] void Error(const String& pattern, int index) const;
 
