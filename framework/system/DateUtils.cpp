@@ -131,9 +131,9 @@ void AppendFormatted(String& out, const String& format, TDateTime dateTime,
             if (count <= 2)
                 AppendNumber(out, month, count);
             else if (count == 3)
-                out += NameAt(fs.ShortMonthNames.data(), 12, month);
+                out += NameAt(fs.DateShortMonthNames.data(), 12, month);
             else
-                out += NameAt(fs.LongMonthNames.data(), 12, month);
+                out += NameAt(fs.DateLongMonthNames.data(), 12, month);
             break;
         case u'D':
             if (count <= 2)
@@ -214,6 +214,8 @@ TFormatSettings TFormatSettings::English() {
     for (int i = 0; i < 12; ++i) {
         s.ShortMonthNames[size_t(i)] = QString::fromLatin1(EnglishShortMonths[i]);
         s.LongMonthNames[size_t(i)] = QString::fromLatin1(EnglishLongMonths[i]);
+        s.DateShortMonthNames[size_t(i)] = s.ShortMonthNames[size_t(i)];
+        s.DateLongMonthNames[size_t(i)] = s.LongMonthNames[size_t(i)];
     }
     s.ShortDateFormat = QStringLiteral("m/d/yyyy");
     s.LongDateFormat = QStringLiteral("dddd, mmmm d, yyyy");
@@ -233,10 +235,14 @@ TFormatSettings TFormatSettings::FromLocale(const QLocale& locale) {
         take(s.ShortDayNames[size_t(i)], locale.dayName(qtDay, QLocale::ShortFormat));
         take(s.LongDayNames[size_t(i)], locale.dayName(qtDay, QLocale::LongFormat));
     }
-    // The stand-alone forms: a month name mostly appears on its own, over a calendar.
+    // A month named on its own (over a calendar) takes the stand-alone form, one inside a date
+    // the form Qt formats dates with.
     for (int i = 0; i < 12; ++i) {
-        take(s.ShortMonthNames[size_t(i)], locale.standaloneMonthName(i + 1, QLocale::ShortFormat));
-        take(s.LongMonthNames[size_t(i)], locale.standaloneMonthName(i + 1, QLocale::LongFormat));
+        const auto at = size_t(i);
+        take(s.ShortMonthNames[at], locale.standaloneMonthName(i + 1, QLocale::ShortFormat));
+        take(s.LongMonthNames[at], locale.standaloneMonthName(i + 1, QLocale::LongFormat));
+        take(s.DateShortMonthNames[at], locale.monthName(i + 1, QLocale::ShortFormat));
+        take(s.DateLongMonthNames[at], locale.monthName(i + 1, QLocale::LongFormat));
     }
     const String shortQt = locale.dateFormat(QLocale::ShortFormat);
     const String longQt = locale.dateFormat(QLocale::LongFormat);

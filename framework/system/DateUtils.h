@@ -25,6 +25,10 @@ struct TFormatSettings {
     std::array<String, 7> LongDayNames;
     std::array<String, 12> ShortMonthNames;
     std::array<String, 12> LongMonthNames;
+    // Month names inside a formatted date, which some languages inflect (genitive); mmm and mmmm
+    // use these, while a month named on its own takes the two arrays above.
+    std::array<String, 12> DateShortMonthNames;
+    std::array<String, 12> DateLongMonthNames;
     String ShortDateFormat;
     String LongDateFormat;
     QChar DateSeparator = u'/';

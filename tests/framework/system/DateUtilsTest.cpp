@@ -298,6 +298,12 @@ TEST(DateLocale, LocaleNamesAndFormatsFormatLikeQt) {
     EXPECT_EQ(fs.LongDayNames[0], german.dayName(7));
     EXPECT_EQ(FormatDateTime("ddddd", d, fs), german.toString(qd, QLocale::ShortFormat));
     EXPECT_EQ(FormatDateTime("dddddd", d, fs), german.toString(qd, QLocale::LongFormat));
+    // Month names inflect inside a date in some languages, and stand alone over a calendar.
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    const TFormatSettings ru = TFormatSettings::FromLocale(russian);
+    EXPECT_EQ(FormatDateTime("dddddd", d, ru), russian.toString(qd, QLocale::LongFormat));
+    EXPECT_EQ(ru.LongMonthNames[2], russian.standaloneMonthName(3));
+    EXPECT_NE(ru.LongMonthNames[2], ru.DateLongMonthNames[2]);
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     EXPECT_EQ(FormatDateTime("dddddd", d, TFormatSettings::FromLocale(us)),
               us.toString(qd, QLocale::LongFormat));
