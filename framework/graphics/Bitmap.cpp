@@ -1,0 +1,198 @@
+#include "framework/graphics/Bitmap.h"
+
+#include "framework/graphics/Canvas.h"
+#include "framework/graphics/WinGdi.h"
+
+#include <QBuffer>
+#include <QPainter>
+
+// The bitmap's canvas paints on the bitmap's own image, opening a painter per operation so the
+// image is never left with an active painter while the bitmap resizes or is copied.
+class TBitmap::TBitmapCanvas : public TCanvas {
+public:
+    explicit TBitmapCanvas(TBitmap* owner) : FOwner(owner) {}
+    bool IsMonochrome() const override { return FOwner->FMonochrome; }
+
+protected:
+    QImage* OwnImage() const override { return &FOwner->FImage; }
+    void ImageModified() override { FOwner->ImageChanged(); }
+
+private:
+    TBitmap* FOwner;
+};
+
+VQ_PUBLISH(TBitmap) {
+    P.Inherit();
+}
+
+TBitmap::TBitmap() = default;
+
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::Assign(const TPersistent* Source) {
+    if (!Source) {
+        FImage = QImage();
+        FMonochrome = false;
+        Changed();
+        return;
+    }
+    if (auto* src = dynamic_cast<const TBitmap*>(Source)) {
+        if (src == this) return;
+        FImage = src->FImage;
+        FMonochrome = src->FMonochrome;
+        FTransparentColor = src->FTransparentColor;
+        FTransparentMode = src->FTransparentMode;
+        SetTransparent(src->Transparent());
+        Changed();
+        return;
+    }
+    if (auto* graphic = dynamic_cast<const TGraphic*>(Source)) {
+        // Another kind of graphic is rendered onto a white bitmap of its size.
+        QImage img;
+        if (!graphic->Empty()) {
+            img = QImage(graphic->Width(), graphic->Height(), QImage::Format_RGB32);
+            img.fill(Qt::white);
+        }
+        FImage = img;
+        FMonochrome = false;
+        if (!img.isNull()) graphic->Draw(Canvas(), Rect(0, 0, img.width(), img.height()));
+        Changed();
+        return;
+    }
+    TGraphic::Assign(Source);
+}
+
+void TBitmap::SetSize(int width, int height) {
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (width == Width() && height == Height()) return;
+    QImage img;
+    if (width > 0 && height > 0) {
+        img = QImage(width, height, QImage::Format_RGB32);
+        img.fill(Qt::white);
+        if (!FImage.isNull()) {
+            QPainter p(&img);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(0, 0, FImage);
+        }
+    }
+    FImage = img;
+    Changed();
+}
+
+void TBitmap::SetMonochrome(bool value) {
+    if (FMonochrome == value) return;
+    FMonochrome = value;
+    Normalise();
+    Changed();
+}
+
+void TBitmap::Normalise() {
+    if (!FMonochrome || FImage.isNull()) return;
+    for (int y = 0; y < FImage.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(FImage.scanLine(y));
+        for (int x = 0; x < FImage.width(); ++x)
+            line[x] = IsWhiteBit(line[x]) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
+    }
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (FTransparentMode == tmFixed) return FTransparentColor;
+    if (FImage.isNull()) return clDefault;
+    TColor c = clWhite;
+    if (!FMonochrome) {
+        const QRgb px = FImage.pixel(0, FImage.height() - 1);
+        c = RGB(qRed(px), qGreen(px), qBlue(px));
+    }
+    return MakeColor(uint32_t(c) | PaletteRelativeFlag);
+}
+
+void TBitmap::SetTransparentColor(TColor value) {
+    if (value == FTransparentColor && FTransparentMode == (value == clDefault ? tmAuto : tmFixed))
+        return;
+    FTransparentColor = value;
+    FTransparentMode = value == clDefault ? tmAuto : tmFixed;
+    Changed();
+}
+
+void TBitmap::SetTransparentMode(TTransparentMode value) {
+    if (FTransparentMode == value) return;
+    if (value == tmAuto)
+        FTransparentColor = clDefault;
+    else
+        FTransparentColor = TransparentColor();
+    FTransparentMode = value;
+    Changed();
+}
+
+TCanvas* TBitmap::Canvas() {
+    if (!FCanvas) {
+        FCanvas = std::make_unique<TBitmapCanvas>(this);
+    }
+    return FCanvas.get();
+}
+
+void TBitmap::SetImage(const QImage& image) {
+    if (image.isNull()) {
+        FImage = QImage();
+    } else if (image.hasAlphaChannel()) {
+        // See-through pixels become white, as on a freshly made bitmap.
+        QImage img(image.size(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        QPainter p(&img);
+        p.drawImage(0, 0, image);
+        p.end();
+        FImage = img;
+    } else {
+        FImage = image.convertToFormat(QImage::Format_RGB32);
+    }
+    Normalise();
+    Changed();
+}
+
+void TBitmap::ImageChanged() {
+    Normalise();
+    Changed();
+}
+
+void TBitmap::Draw(TCanvas* canvas, const TRect& rect) const {
+    if (!canvas || FImage.isNull()) return;
+    const QRect src = FImage.rect();
+    const QRect dst(rect.Left, rect.Top, rect.Width(), rect.Height());
+    if (Transparent())
+        StretchBltImageTransparent(canvas, dst, FImage, src, TransparentColor());
+    else
+        StretchBltImage(canvas, dst, FImage, src, FMonochrome, clWhite,
+                        uint32_t(canvas->CopyMode()));
+}
+
+void TBitmap::LoadFromStream(const QByteArray& data) {
+    if (data.isEmpty()) {
+        if (FImage.isNull()) return;
+        FImage = QImage();
+        FMonochrome = false;
+        Changed();
+        return;
+    }
+    const QImage img = QImage::fromData(data);
+    if (img.isNull()) throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
+    const bool mono = img.format() == QImage::Format_Mono || img.format() == QImage::Format_MonoLSB;
+    FMonochrome = mono;
+    SetImage(img);
+}
+
+QByteArray TBitmap::SaveToStream() const {
+    if (FImage.isNull()) return {};
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    if (FMonochrome)
+        FImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(&buffer, "BMP");
+    else
+        FImage.save(&buffer, "BMP");
+    return out;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// TBitmap: a raster image held in a QImage, in colour or monochrome (black 0 / white 1 pixels),
+// with a canvas of its own for drawing on it.
+
+#include "framework/graphics/Graphic.h"
+
+#include <QImage>
+#include <memory>
+
+class TCanvas;
+
+VQ_ENUM(TTransparentMode, uint8_t, tmAuto, tmFixed)
+
+class TBitmap : public TGraphic {
+    VQ_CLASS(TBitmap, TGraphic)
+public:
+    TBitmap();
+    TBitmap(int width, int height);
+    ~TBitmap() override;
+    void Assign(const TPersistent* Source) override;
+
+    bool Empty() const override { return FImage.isNull(); }
+    int Width() const override { return FImage.width(); }
+    void SetWidth(int value) override { SetSize(value, Height()); }
+    int Height() const override { return FImage.height(); }
+    void SetHeight(int value) override { SetSize(Width(), value); }
+    // Keeps the content at the top left; new pixels are white. A zero side makes it empty.
+    void SetSize(int width, int height);
+
+    // Monochrome (false): converting to monochrome turns light pixels white, dark ones black.
+    bool Monochrome() const { return FMonochrome; }
+    void SetMonochrome(bool value);
+
+    // tmAuto: the bottom-left pixel's colour (white for a monochrome bitmap); tmFixed: the
+    // colour set. Either way with the palette-relative flag 0x02000000; clDefault when empty.
+    TColor TransparentColor() const;
+    void SetTransparentColor(TColor value); // switches to tmFixed (clDefault: back to tmAuto)
+    TTransparentMode TransparentMode() const { return FTransparentMode; } // tmAuto
+    void SetTransparentMode(TTransparentMode value);
+
+    // The drawing surface on the bitmap's pixels. Drawing on it fires OnChange.
+    TCanvas* Canvas();
+
+    // The pixels (Format_RGB32). SetImage copies the given image into the bitmap.
+    const QImage& Image() const { return FImage; }
+    void SetImage(const QImage& image);
+    // Whether a pixel counts as a 1 bit when the bitmap is used as a monochrome source.
+    static bool IsWhiteBit(QRgb pixel) { return qGray(pixel) >= 128; }
+
+    void Draw(TCanvas* canvas, const TRect& rect) const override;
+    // BMP or PNG data (anything Qt reads); saves as BMP.
+    void LoadFromStream(const QByteArray& data) override;
+    QByteArray SaveToStream() const override;
+
+    // For the bitmap's canvas: its pixels changed.
+    void ImageChanged();
+
+private:
+    class TBitmapCanvas;
+    void Normalise();
+
+    QImage FImage;
+    bool FMonochrome = false;
+    TColor FTransparentColor = clDefault;
+    TTransparentMode FTransparentMode = tmAuto;
+    std::unique_ptr<TBitmapCanvas> FCanvas;
+};
