@@ -4,7 +4,11 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Brush.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/Icon.h"
+#include "framework/graphics/ImageList.h"
+#include "framework/graphics/Metafile.h"
 #include "framework/graphics/Pen.h"
+#include "framework/graphics/Picture.h"
 
 #include <QGuiApplication>
 
@@ -112,5 +116,5 @@ QRgb ColorToQRgb(TColor color) {
 }
 
 void RegisterGraphicsClasses() {
-    RegisterClassesOf<TFont, TPen, TBrush, TBitmap>();
+    RegisterClassesOf<TFont, TPen, TBrush, TBitmap, TIcon, TMetafile, TPicture, TImageList>();
 }
