@@ -158,6 +158,14 @@ using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X
 // "Short|Long" hints: the part before the bar shows as tooltip, the part after in status lines.
 String GetShortHint(const String& hint);
 String GetLongHint(const String& hint);
+// Whether caption has ch as its accelerator ('&' before it; "&&" is a plain ampersand).
+bool IsAccel(QChar ch, const String& caption);
+
+// Publishes an event member declared in a base class (P.Event wants a member of C itself).
+template <class C, class B, class F>
+TPropRef PublishEvent(TPublisher<C>& P, const char* name, F B::*member, const char* typeName) {
+    return P.Event(name, static_cast<F C::*>(member), typeName);
+}
 
 class TControl : public TComponent {
     VQ_CLASS(TControl, TComponent)
@@ -304,6 +312,7 @@ public:
     virtual bool WidgetEvent(QEvent* event);
 
 protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     // Size hook: may change the proposed size (snapping, locks) or refuse it (false).
     virtual bool CanResize(int& NewWidth, int& NewHeight);
     virtual void Resize();
@@ -326,8 +335,13 @@ protected:
     virtual void ParentColorChanged();
     virtual void ParentShowHintChanged();
     virtual String GetText() const { return FText; }
-    // Paints the control into its widget; the widget's paint event calls it. Default: nothing.
-    virtual void PaintWidget(QWidget* widget, QEvent* event);
+    // Paints the control into its widget; the widget's paint event calls it. True when it
+    // painted (the widget's own painting is then skipped). Default: nothing.
+    virtual bool PaintWidget(QWidget* widget, QEvent* event);
+    // Offset of the client area inside the control's own widget (a non-client border).
+    virtual TPoint WidgetClientOffset() const { return TPoint{}; }
+    // Stores the text without TextChanged (a native widget reported the user's edit).
+    void StoreText(const String& value) { FText = value; }
 
     // Window management. CreateWidget makes the widget (a plain QWidget for a graphic
     // control); CreateWnd makes and sets it up, then pushes the control's state to it.
@@ -340,6 +354,7 @@ protected:
     virtual void UpdateWidgetColor();
     // The parent widget a child's widget lives in, and the offset of its client area there.
     QWidget* ParentWidget() const;
+    // Whether the widget is the plain one of TControl/TWinControl (painted by the control).
     bool PlainWidget() const { return FPlainWidget; }
     // Text (caption or hint) of the widget's tooltip.
     void UpdateToolTip();
@@ -356,10 +371,10 @@ protected:
 
 private:
     friend class TWinControl;
+    friend class TForm;
     friend class TControlWidgetLink;
     void FontObjectChanged();
     bool DispatchMouse(QEvent* event);
-    bool DispatchKey(QEvent* event);
     void ApplyCursor();
 
     TWinControl* FParent = nullptr;

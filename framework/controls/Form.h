@@ -122,7 +122,6 @@ public:
     TNotifyEvent OnPaint;          // after the form's own painting
 
     bool WidgetEvent(QEvent* event) override;
-    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
     bool DoAccelerator(QChar ch) override;
 
 protected:
@@ -152,6 +151,7 @@ private:
     void CloseModal();
     void WidgetCloseRequest(QEvent* event);
     void WidgetResized();
+    void ApplyVisible();
 
     TFormBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -170,4 +170,5 @@ private:
     bool FPlaced = false;
     bool FClosing = false;
     bool FReleasing = false;
+    bool FReading = false;
 };

@@ -18,7 +18,7 @@ public:
 
 protected:
     virtual void Paint() {}
-    void PaintWidget(QWidget* widget, QEvent* event) override;
+    bool PaintWidget(QWidget* widget, QEvent* event) override;
 
 private:
     std::unique_ptr<TCanvas> FCanvas;

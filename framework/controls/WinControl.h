@@ -77,12 +77,11 @@ protected:
     // The classic layout: top, bottom, left, right, client, each group in child order, within
     // Rect (the client rectangle after AdjustClientRect). AControl is the one that asked.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
-    virtual void AdjustClientRect(TRect& Rect) const {}
+    virtual void AdjustClientRect(TRect&) const {}
     // Non-client border widths of the window (left, top, right, bottom).
     virtual TRect BorderInsets() const { return TRect{}; }
     TRect ClientRect() const override;
-    // Offset of the client area inside the control's own widget.
-    virtual TPoint WidgetClientOffset() const;
+    TPoint WidgetClientOffset() const override;
 
     virtual void DoEnter();
     virtual void DoExit();
@@ -99,7 +98,7 @@ protected:
     void ColorChanged() override;
     void ShowHintChanged() override;
     // Paints background and Paint of a plain widget; native widgets paint themselves.
-    void PaintWidget(QWidget* widget, QEvent* event) override;
+    bool PaintWidget(QWidget* widget, QEvent* event) override;
     // Background fill before painting: Color unless csOpaque.
     virtual void EraseBackground(QWidget* widget);
     virtual void PaintWindow(QWidget* widget);
@@ -123,4 +122,6 @@ private:
     bool FTabStop = false;
     bool FCtl3D = true;
     bool FParentCtl3D = true;
+    // TabOrder read from a description, applied when loading ends.
+    int FLoadedTabOrder = -1;
 };

@@ -1,0 +1,151 @@
+#include "framework/controls/Application.h"
+
+#include "framework/classes/ClassRegistry.h"
+#include "framework/controls/CustomControl.h"
+#include "framework/controls/GraphicControl.h"
+#include "framework/controls/Screen.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace {
+TApplication::TReportHook& ReportHook() {
+    static TApplication::TReportHook hook;
+    return hook;
+}
+THelpHandler& HelpHandler() {
+    static THelpHandler handler;
+    return handler;
+}
+} // namespace
+
+TApplication* const Application = new TApplication(nullptr);
+
+VQ_PUBLISH(TApplication) {
+    P.Inherit();
+}
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+TApplication::~TApplication() = default;
+
+void TApplication::SetTitle(const String& value) {
+    if (FTitle == value) return;
+    FTitle = value;
+    if (QCoreApplication::instance()) QCoreApplication::setApplicationName(value);
+}
+
+void TApplication::SetMainForm(TForm* form) {
+    if (!FMainForm) FMainForm = form;
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FMainForm) FMainForm = nullptr;
+}
+
+void TApplication::Run() {
+    if (FTerminated) return;
+    // Hidden forms are not the end of the program; only the main form's closing is.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (FMainForm && FShowMainForm) Guard(FMainForm, [this] { FMainForm->Show(); });
+    while (!FTerminated) {
+        QApplication::exec();
+        if (!FMainForm) break;
+    }
+}
+
+void TApplication::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TApplication::Terminate() {
+    FTerminated = true;
+    // Ends the main loop and every nested one (modal forms notice Terminated).
+    QCoreApplication::exit(0);
+}
+
+void TApplication::BringToFront() {
+    TForm* form = Screen->ActiveForm();
+    if (!form) form = FMainForm;
+    if (form) form->BringToFront();
+}
+
+void TApplication::HandleException(TObject* Sender) {
+    const std::exception_ptr current = std::current_exception();
+    if (!current) return;
+    try {
+        std::rethrow_exception(current);
+    } catch (const EAbort&) {
+        return;
+    } catch (const Exception& e) {
+        Exception copy(e.Message());
+        try {
+            if (OnException && !FHandling) {
+                FHandling = true;
+                auto fn = OnException;
+                fn(Sender, e);
+                FHandling = false;
+            } else {
+                ShowException(e);
+            }
+        } catch (...) {
+            // The report itself failed: nothing sensible is left to report it to.
+            FHandling = false;
+        }
+    } catch (const std::exception& e) {
+        const Exception wrapped(QString::fromUtf8(e.what()));
+        try {
+            if (OnException && !FHandling) {
+                FHandling = true;
+                auto fn = OnException;
+                fn(Sender, wrapped);
+                FHandling = false;
+            } else {
+                ShowException(wrapped);
+            }
+        } catch (...) {
+            FHandling = false;
+        }
+    } catch (...) {
+        try {
+            ShowException(Exception(QStringLiteral("Unknown exception")));
+        } catch (...) {
+        }
+    }
+}
+
+void TApplication::ShowException(const Exception& E) {
+    String message = E.Message();
+    // The report reads as a sentence.
+    if (!message.isEmpty() && message.back() > u'.') message += u'.';
+    if (ReportHook()) {
+        auto hook = ReportHook();
+        hook(message);
+        return;
+    }
+    QWidget* parent = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Critical,
+                    FTitle.isEmpty() ? QCoreApplication::applicationName() : FTitle, message,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void TApplication::SetExceptionReportHook(TReportHook hook) {
+    ReportHook() = std::move(hook);
+}
+
+bool TApplication::HelpContext(int Context) {
+    if (!HelpHandler()) return false;
+    auto handler = HelpHandler();
+    return handler(Context);
+}
+
+void TApplication::SetHelpHandler(THelpHandler handler) {
+    HelpHandler() = std::move(handler);
+}
+
+void RegisterControlsClasses() {
+    RegisterClassesOf<TControl, TWinControl, TGraphicControl, TCustomControl, TForm>();
+}

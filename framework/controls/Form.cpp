@@ -1,0 +1,623 @@
+#include "framework/controls/Form.h"
+
+#include "framework/classes/FormReader.h"
+#include "framework/controls/Application.h"
+#include "framework/controls/PopupMenu.h"
+#include "framework/controls/Screen.h"
+#include "framework/graphics/Font.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+const TIdentMap& ModalResultMap() {
+    static const TIdentMap map = {
+        {mrNone, "mrNone"},   {mrOk, "mrOk"},       {mrCancel, "mrCancel"},
+        {mrAbort, "mrAbort"}, {mrRetry, "mrRetry"}, {mrIgnore, "mrIgnore"},
+        {mrYes, "mrYes"},     {mrNo, "mrNo"},       {mrAll, "mrAll"},
+    };
+    return map;
+}
+
+// Classic window metrics, so that Width/Height of descriptions keep their meaning: frame
+// widths of fixed and sizeable borders, and the caption bar heights.
+constexpr int FixedFrame = 3;
+constexpr int SizeableFrame = 4;
+constexpr int CaptionHeight = 19;
+constexpr int ToolCaptionHeight = 15;
+
+// Visits every control below parent, depth first in child order, until f returns true.
+bool AnyControl(const TWinControl* parent, const std::function<bool(TControl*)>& f) {
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* c = parent->Controls(i);
+        if (f(c)) return true;
+        if (auto* win = dynamic_cast<TWinControl*>(c); win && AnyControl(win, f)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+const TIdentMap* ModalResultIdents() {
+    return &ModalResultMap();
+}
+
+VQ_PUBLISH(TForm) {
+    P.Inherit();
+    P.Property("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl);
+    P.Property("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
+        .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
+    P.Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable);
+    P.Property("Caption", &TForm::Caption, &TForm::SetCaption);
+    P.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight).Stored(false);
+    P.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth).Stored(false);
+    P.Property("Color", &TForm::Color, &TForm::SetColor).Default(clBtnFace);
+    P.Property("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true);
+    P.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true);
+    P.Property("Font", &TForm::Font, &TForm::SetFont);
+    P.Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal);
+    P.Property("HelpContext", &TForm::HelpContext, &TForm::SetHelpContext).Default(0);
+    P.Property("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false);
+    P.Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false);
+    P.Property("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch);
+    P.Property("PopupMenu", &TForm::PopupMenu, &TForm::SetPopupMenu);
+    P.Property("Position", &TForm::Position, &TForm::SetPosition).Default(poDesigned);
+    P.Property("Scaled", &TForm::Scaled, &TForm::SetScaled).Default(true);
+    P.Property("ShowHint", &TForm::ShowHint, &TForm::SetShowHint).Default(false);
+    P.Property("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight);
+    P.Property("Visible", &TForm::Visible, &TForm::SetVisible).Default(false);
+    P.Property("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal);
+    PublishEvent(P, "OnActivate", &TForm::OnActivate, "TNotifyEvent");
+    PublishEvent(P, "OnClick", &TForm::OnClick, "TNotifyEvent");
+    PublishEvent(P, "OnClose", &TForm::OnClose, "TCloseEvent");
+    PublishEvent(P, "OnCloseQuery", &TForm::OnCloseQuery, "TCloseQueryEvent");
+    PublishEvent(P, "OnCreate", &TForm::OnCreate, "TNotifyEvent");
+    PublishEvent(P, "OnDblClick", &TForm::OnDblClick, "TNotifyEvent");
+    PublishEvent(P, "OnDeactivate", &TForm::OnDeactivate, "TNotifyEvent");
+    PublishEvent(P, "OnDestroy", &TForm::OnDestroy, "TNotifyEvent");
+    PublishEvent(P, "OnHide", &TForm::OnHide, "TNotifyEvent");
+    PublishEvent(P, "OnKeyDown", &TForm::OnKeyDown, "TKeyEvent");
+    PublishEvent(P, "OnKeyPress", &TForm::OnKeyPress, "TKeyPressEvent");
+    PublishEvent(P, "OnKeyUp", &TForm::OnKeyUp, "TKeyEvent");
+    PublishEvent(P, "OnMouseDown", &TForm::OnMouseDown, "TMouseEvent");
+    PublishEvent(P, "OnMouseMove", &TForm::OnMouseMove, "TMouseMoveEvent");
+    PublishEvent(P, "OnMouseUp", &TForm::OnMouseUp, "TMouseEvent");
+    PublishEvent(P, "OnPaint", &TForm::OnPaint, "TNotifyEvent");
+    PublishEvent(P, "OnResize", &TForm::OnResize, "TNotifyEvent");
+    PublishEvent(P, "OnShow", &TForm::OnShow, "TNotifyEvent");
+}
+
+TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
+    FVisible = false;
+    FParentFont = false;
+    FParentColor = false;
+    FControlStyle = TControlStyle{csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
+                                  csDoubleClicks};
+    SetBounds(0, 0, 320, 240);
+    Screen->AddForm(this);
+}
+
+TForm::~TForm() {
+    Destroying();
+    if (OnDestroy) {
+        auto fn = OnDestroy;
+        try {
+            fn(this);
+        } catch (...) {
+            Application->HandleException(this);
+        }
+    }
+    if (FModalLoop) FModalLoop->quit();
+    Screen->RemoveForm(this);
+}
+
+String TForm::FormResourceName() const {
+    String name = ClassName();
+    if (name.startsWith(u'T')) name.remove(0, 1);
+    return QStringLiteral(":/forms/") + name + QStringLiteral(".vqf");
+}
+
+void TForm::ReadFromResource() {
+    const String name = FormResourceName();
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EReadError(Exception::Format(QStringLiteral("Resource %s not found"), {name}));
+    const QByteArray text = file.readAll();
+    ReadFromText(std::string_view(text.constData(), size_t(text.size())), name);
+}
+
+void TForm::ReadFromText(std::string_view text, const String& source) {
+    FReading = true;
+    try {
+        TFormReader::ReadInto(this, text, source);
+        DoCreate();
+    } catch (...) {
+        FReading = false;
+        throw;
+    }
+    FReading = false;
+    if (FVisible) ApplyVisible();
+}
+
+void TForm::DoCreate() {
+    if (OnCreate) {
+        auto fn = OnCreate;
+        fn(this);
+    }
+}
+
+void TForm::Loaded() {
+    TCustomControl::Loaded();
+    if (FActiveControl && HandleAllocated()) FActiveControl->SetFocus();
+}
+
+void TForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation == opRemove && AComponent == FActiveControl) FActiveControl = nullptr;
+}
+
+// Frame and geometry --------------------------------------------------------------------------
+
+TRect TForm::BorderInsets() const {
+    switch (FBorderStyle) {
+    case bsNone:
+        return TRect{};
+    case bsSingle:
+    case bsDialog:
+        return TRect{FixedFrame, FixedFrame + CaptionHeight, FixedFrame, FixedFrame};
+    case bsToolWindow:
+        return TRect{FixedFrame, FixedFrame + ToolCaptionHeight, FixedFrame, FixedFrame};
+    case bsSizeToolWin:
+        return TRect{SizeableFrame, SizeableFrame + ToolCaptionHeight, SizeableFrame,
+                     SizeableFrame};
+    case bsSizeable:
+    default:
+        return TRect{SizeableFrame, SizeableFrame + CaptionHeight, SizeableFrame, SizeableFrame};
+    }
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle value) {
+    if (FBorderStyle == value) return;
+    // The client area keeps its size; the frame around it changes.
+    const int cw = ClientWidth(), ch = ClientHeight();
+    FBorderStyle = value;
+    const TRect b = BorderInsets();
+    SetBounds(Left(), Top(), cw + b.Left + b.Right, ch + b.Top + b.Bottom);
+    ApplyWindowFlags();
+}
+
+void TForm::SetBorderIcons(TBorderIcons value) {
+    if (FBorderIcons == value) return;
+    FBorderIcons = value;
+    ApplyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle value) {
+    if (FFormStyle == value) return;
+    FFormStyle = value;
+    ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags() {
+    QWidget* w = Widget();
+    if (!w) return;
+    Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint;
+    switch (FBorderStyle) {
+    case bsNone:
+        f |= Qt::FramelessWindowHint;
+        break;
+    case bsDialog:
+        f = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        break;
+    case bsToolWindow:
+    case bsSizeToolWin:
+        f = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        break;
+    default:
+        f |= Qt::WindowTitleHint;
+        break;
+    }
+    if (FBorderStyle != bsNone) {
+        if (FBorderIcons.Contains(biSystemMenu))
+            f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        const bool icons = FBorderStyle != bsDialog && FBorderStyle != bsToolWindow &&
+                           FBorderStyle != bsSizeToolWin;
+        if (icons && FBorderIcons.Contains(biMinimize)) f |= Qt::WindowMinimizeButtonHint;
+        // A single border does not maximise.
+        if (icons && FBorderStyle == bsSizeable && FBorderIcons.Contains(biMaximize))
+            f |= Qt::WindowMaximizeButtonHint;
+        if (FBorderIcons.Contains(biHelp)) f |= Qt::WindowContextHelpButtonHint;
+    }
+    if (FFormStyle == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
+    const bool shown = w->isVisible();
+    w->setWindowFlags(f);
+    const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
+    const TRect cr = ClientRect();
+    if (sizeable) {
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        w->setFixedSize(std::max(0, cr.Width()), std::max(0, cr.Height()));
+    }
+    if (shown) w->show();
+}
+
+void TForm::UpdateWidgetGeometry() {
+    QWidget* w = Widget();
+    if (!w) return;
+    const TRect cr = ClientRect();
+    FSettingGeometry = true;
+    const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
+    if (!sizeable) w->setFixedSize(std::max(0, cr.Width()), std::max(0, cr.Height()));
+    w->move(Left(), Top());
+    w->resize(std::max(0, cr.Width()), std::max(0, cr.Height()));
+    FSettingGeometry = false;
+}
+
+void TForm::WidgetResized() {
+    QWidget* w = Widget();
+    const TRect b = BorderInsets();
+    const int width = w->width() + b.Left + b.Right, height = w->height() + b.Top + b.Bottom;
+    if (width != Width() || height != Height()) SetBounds(Left(), Top(), width, height);
+}
+
+QWidget* TForm::CreateWidget(QWidget*) {
+    auto* w = TWinControl::CreateWidget(nullptr);
+    w->setFocusPolicy(Qt::NoFocus);
+    w->setAttribute(Qt::WA_QuitOnClose, false);
+    return w;
+}
+
+void TForm::CreateWnd() {
+    TCustomControl::CreateWnd();
+    QWidget* w = Widget();
+    w->setWindowTitle(Caption());
+    ApplyWindowFlags();
+    UpdateWidgetGeometry();
+    UpdateTabChain();
+}
+
+void TForm::TextChanged() {
+    if (QWidget* w = Widget()) w->setWindowTitle(Caption());
+}
+
+void TForm::Paint() {
+    if (OnPaint) {
+        auto fn = OnPaint;
+        fn(this);
+    }
+}
+
+TWindowState TForm::WindowState() const {
+    if (QWidget* w = Widget(); w && w->isVisible()) {
+        if (w->isMinimized()) return wsMinimized;
+        if (w->isMaximized()) return wsMaximized;
+        return wsNormal;
+    }
+    return FWindowState;
+}
+
+void TForm::SetWindowState(TWindowState value) {
+    FWindowState = value;
+    QWidget* w = Widget();
+    if (!w || !w->isVisible()) return;
+    if (value == wsMinimized)
+        w->showMinimized();
+    else if (value == wsMaximized)
+        w->showMaximized();
+    else
+        w->showNormal();
+}
+
+// Showing -------------------------------------------------------------------------------------
+
+void TForm::Show() {
+    SetVisible(true);
+    BringToFront();
+}
+
+void TForm::Hide() {
+    SetVisible(false);
+}
+
+void TForm::VisibleChanged() {
+    if (Loading() || FReading) return;
+    ApplyVisible();
+}
+
+void TForm::ApplyVisible() {
+    auto alive = FAlive;
+    if (Visible()) {
+        if (HandleAllocated() && Widget()->isVisible()) return;
+        DoShow();
+        if (!*alive) return;
+        HandleNeeded();
+        if (!FPlaced) PlaceOnFirstShow();
+        QWidget* w = Widget();
+        if (FWindowState == wsMinimized)
+            w->showMinimized();
+        else if (FWindowState == wsMaximized)
+            w->showMaximized();
+        else
+            w->show();
+        w->raise();
+        w->activateWindow();
+        if (FActiveControl && FActiveControl->CanFocus()) {
+            FActiveControl->HandleNeeded();
+            FActiveControl->Widget()->setFocus(Qt::OtherFocusReason);
+        }
+    } else {
+        if (!HandleAllocated() || !Widget()->isVisible()) return;
+        Widget()->hide();
+        DoHide();
+    }
+}
+
+void TForm::PlaceOnFirstShow() {
+    FPlaced = true;
+    TRect area = Rect(0, 0, Screen->Width(), Screen->Height());
+    switch (FPosition) {
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+        TForm* other = FPosition == poOwnerFormCenter ? dynamic_cast<TForm*>(Owner()) : nullptr;
+        if (!other) other = Application->MainForm();
+        if (other && other != this && other->Visible()) area = other->BoundsRect();
+        [[fallthrough]];
+    }
+    case poScreenCenter:
+    case poDesktopCenter:
+        SetBounds(area.Left + (area.Width() - Width()) / 2,
+                  area.Top + (area.Height() - Height()) / 2, Width(), Height());
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm::DoShow() {
+    if (OnShow) {
+        auto fn = OnShow;
+        fn(this);
+    }
+}
+
+void TForm::DoHide() {
+    if (OnHide) {
+        auto fn = OnHide;
+        fn(this);
+    }
+}
+
+bool TForm::Active() const {
+    return HandleAllocated() && QApplication::activeWindow() == Widget();
+}
+
+void TForm::BringToFront() {
+    if (QWidget* w = Widget(); w && w->isVisible()) {
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void TForm::SetActiveControl(TWinControl* value) {
+    if (FActiveControl == value) return;
+    if (value && (value == this || value->ParentForm() != this))
+        throw EInvalidOperation(
+            QStringLiteral("Invalid ActiveControl: the control is not on this form"));
+    FActiveControl = value;
+    if (value && !Loading() && Showing() && value->CanFocus()) value->SetFocus();
+}
+
+// Closing -------------------------------------------------------------------------------------
+
+bool TForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) {
+        auto fn = OnCloseQuery;
+        fn(this, canClose);
+    }
+    return canClose;
+}
+
+void TForm::DoClose(TCloseAction& Action) {
+    if (OnClose) {
+        auto fn = OnClose;
+        fn(this, Action);
+    }
+}
+
+void TForm::Close() {
+    if (Modal()) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    if (FClosing) return;
+    FClosing = true;
+    auto alive = FAlive;
+    TCloseAction action = caNone;
+    try {
+        if (CloseQuery()) {
+            action = caHide;
+            DoClose(action);
+        }
+    } catch (...) {
+        if (*alive) FClosing = false;
+        throw;
+    }
+    if (!*alive) return;
+    FClosing = false;
+    if (action == caNone) return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        if (QWidget* w = Widget()) w->showMinimized();
+        break;
+    case caFree:
+        Release();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm::Release() {
+    if (FReleasing) return;
+    FReleasing = true;
+    Hide();
+    std::weak_ptr<bool> alive = FAlive;
+    QTimer::singleShot(0, qApp, [this, alive] {
+        if (auto a = alive.lock(); a && *a) delete this;
+    });
+}
+
+void TForm::SetModalResult(TModalResult value) {
+    FModalResult = value;
+    if (value != mrNone && FModalLoop) FModalLoop->quit();
+}
+
+void TForm::CloseModal() {
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    if (action == caNone) FModalResult = mrNone;
+    if (action == caFree) Release();
+}
+
+TModalResult TForm::ShowModal() {
+    if (Visible() || !Enabled() || Modal())
+        throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
+    // The other windows take no input while the modal form runs.
+    std::vector<QPointer<QWidget>> disabled;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != Widget() && w->isVisible() && w->isEnabled()) {
+            w->setEnabled(false);
+            disabled.emplace_back(w);
+        }
+    auto enableOthers = [&disabled] {
+        for (auto& w : disabled)
+            if (w) w->setEnabled(true);
+    };
+    auto alive = FAlive;
+    QEventLoop loop;
+    FModalResult = mrNone;
+    ++FModalLevel;
+    FModalLoop = &loop;
+    TModalResult result = mrCancel;
+    try {
+        Show();
+        while (*alive) {
+            if (FModalResult == mrNone && !Application->Terminated())
+                loop.exec(QEventLoop::DialogExec);
+            if (!*alive) break;
+            if (Application->Terminated()) {
+                if (FModalResult == mrNone) FModalResult = mrCancel;
+                break;
+            }
+            if (FModalResult != mrNone) {
+                CloseModal();
+                if (!*alive || FModalResult != mrNone) break;
+            }
+        }
+    } catch (...) {
+        if (*alive) {
+            FModalLoop = nullptr;
+            --FModalLevel;
+            Hide();
+        }
+        enableOthers();
+        throw;
+    }
+    if (*alive) {
+        result = FModalResult;
+        FModalLoop = nullptr;
+        --FModalLevel;
+        Hide();
+    }
+    enableOthers();
+    return result;
+}
+
+// Keys and window events ----------------------------------------------------------------------
+
+bool TForm::DialogKey(uint16_t key) {
+    TWinControl* focused = FActiveControl && FActiveControl->Focused() ? FActiveControl : nullptr;
+    if (focused && focused->DialogKeyTarget(key, true)) return true;
+    return AnyControl(this, [&](TControl* c) {
+        auto* win = dynamic_cast<TWinControl*>(c);
+        return win && win != focused && win->CanFocus() && win->DialogKeyTarget(key, false);
+    });
+}
+
+bool TForm::DoAccelerator(QChar ch) {
+    return AnyControl(this, [&](TControl* c) {
+        for (const TControl* p = c; p && p != this; p = p->Parent())
+            if (!p->Visible() || !p->Enabled()) return false;
+        return c->DoAccelerator(ch);
+    });
+}
+
+bool TForm::HandleFormKey(TControl* target, uint16_t key, TShiftState shift, QChar) {
+    const bool plain = !shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
+    if (plain && (key == VK_RETURN || key == VK_ESCAPE)) {
+        auto* win = dynamic_cast<TWinControl*>(target);
+        if (win && win != this && win->WantsKey(key)) return false;
+        return DialogKey(key);
+    }
+    if (shift.Contains(ssAlt) && !shift.Contains(ssCtrl) &&
+        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')))
+        return DoAccelerator(QChar(key));
+    return false;
+}
+
+void TForm::WidgetCloseRequest(QEvent* event) {
+    // The window only hides when Close decides so; the widget itself never closes.
+    event->ignore();
+    Close();
+}
+
+bool TForm::WidgetEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Close:
+        WidgetCloseRequest(event);
+        return true;
+    case QEvent::Resize:
+        if (!FSettingGeometry) WidgetResized();
+        return false;
+    case QEvent::Move:
+        if (!FSettingGeometry && Widget()->isVisible()) {
+            const QPoint p = Widget()->pos();
+            FLeft = p.x();
+            FTop = p.y();
+        }
+        return false;
+    case QEvent::WindowActivate:
+        if (OnActivate) {
+            auto fn = OnActivate;
+            fn(this);
+        }
+        return false;
+    case QEvent::WindowDeactivate:
+        if (OnDeactivate) {
+            auto fn = OnDeactivate;
+            fn(this);
+        }
+        return false;
+    default:
+        return TCustomControl::WidgetEvent(event);
+    }
+}
