@@ -424,7 +424,7 @@ struct TRtfReader::TParser {
 
     std::map<int, TFont> Fonts;
     int FontEntry = 0;         // number of the font table entry being read
-    size_t FontTableDepth = 0; // nesting of the \\fonttbl group: its entries are one deeper
+    size_t FontTableDepth = 0; // depth of the font table group; its entries are one deeper
     QString FontName;
     std::vector<QColor> Colors;
     int Red = -1, Green = -1, Blue = -1;
@@ -769,11 +769,13 @@ struct TRtfReader::TParser {
             setFlag(fSuper | fSub, false);
             break;
         case kwCf:
-            chr.Fg = hasParam && param > 0 && param < NoColor ? param : NoColor;
+            // Entry 0 is a colour of its own unless the table leaves it empty ("auto").
+            chr.Fg = hasParam && param >= 0 && param < NoColor ? param : NoColor;
             CurFmt = -1;
             break;
         case kwHighlight:
         case kwCb:
+            // Here 0 always means none, as writers use it to end highlighting.
             chr.Bg = hasParam && param > 0 && param < NoColor ? param : NoColor;
             CurFmt = -1;
             break;

@@ -118,6 +118,32 @@ TEST(RtfReaderSample, WordProcessorDocument) {
               QStringList{"Liberation Mono"});
 }
 
+// A stored RichText value: a colour table whose entry 0 is black, \\plain runs, the NUL.
+TEST(RtfReaderSample, StoredPropertyValue) {
+    const QByteArray rtf =
+        QByteArray("{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl{\\f0\\fswiss MS Sans Serif;}"
+                   "{\\f1\\froman\\fcharset2 Symbol;}{\\f3\\froman MS Serif;}}\r\n"
+                   "{\\colortbl\\red0\\green0\\blue0;\\red0\\green0\\blue128;}\r\n"
+                   "\\deflang1033\\pard\\plain\\f3\\fs22\\cf1\\b Welcome!\\par\r\n"
+                   "\\plain\\f0\\fs16\\par\r\n\\plain\\f0\\fs16\\b Bold\\plain\\f0\\fs16  "
+                   "and \\cf0 black.\\par\r\n}\r\n") +
+        QByteArray(1, '\0');
+    auto doc = ReadRtf(rtf);
+    ASSERT_TRUE(doc);
+    EXPECT_EQ(BlockTexts(*doc), "Welcome!||Bold and black.");
+    const QTextCharFormat welcome = FormatAt(*doc, 0);
+    EXPECT_EQ(welcome.fontFamilies().toStringList(), QStringList{"Liberation Serif"});
+    EXPECT_DOUBLE_EQ(welcome.fontPointSize(), 11.0);
+    EXPECT_EQ(welcome.foreground().color(), QColor(0, 0, 128));
+    const QTextBlock last = doc->begin().next().next();
+    const QString text = last.text();
+    EXPECT_EQ(FormatAt(*doc, last.position()).fontWeight(), QFont::Bold);
+    EXPECT_FALSE(FormatAt(*doc, last.position() + int(text.indexOf("and")))
+                     .hasProperty(QTextFormat::ForegroundBrush));
+    EXPECT_EQ(FormatAt(*doc, last.position() + int(text.indexOf("black"))).foreground().color(),
+              QColor(0, 0, 0));
+}
+
 TEST(RtfReaderSample, NumberedItemsAndModernListsBecomeLists) {
     auto doc = ReadRtf("{\\rtf1{\\*\\listtable{\\list\\listid1}}"
                        "\\pard{\\pntext 1.\\tab}{\\*\\pn\\pnlvlbody\\pndec\\pnindent200}a\\par "
