@@ -62,6 +62,13 @@ QImage Stretch(const QImage& src, const QRect& srcRect, int dw, int dh) {
     return out;
 }
 
+// A negative width or height mirrors about the origin pixel, which stays inside: (x, w) with
+// w < 0 covers x + w + 1 .. x.
+QPoint MirroredOrigin(const QRect& r) {
+    return QPoint(r.width() < 0 ? r.left() + r.width() + 1 : r.left(),
+                  r.height() < 0 ? r.top() + r.height() + 1 : r.top());
+}
+
 std::optional<QPainter::CompositionMode> SourceRop(uint32_t rop) {
     using C = QPainter;
     switch (rop) {
@@ -237,7 +244,8 @@ bool DrawEdge(TCanvas* canvas, TRect& rc, unsigned edge, unsigned flags) {
             if (w > 0 && h > 0) p.fillRect(QRect(x, y, w, h), ColorToQColor(c));
         };
         for (const auto& line : {outer, inner}) {
-            if (!line) continue;
+            // A rectangle used up by the lines drawn so far takes no more.
+            if (!line || r.Width() <= 0 || r.Height() <= 0) continue;
             if (top) fill(r.Left, r.Top, r.Width() - (right ? 1 : 0), 1, line->TopLeft);
             if (left) fill(r.Left, r.Top, 1, r.Height() - (bottom ? 1 : 0), line->TopLeft);
             if (bottom) fill(r.Left, r.Bottom - 1, r.Width(), 1, line->BottomRight);
@@ -698,8 +706,7 @@ bool StretchBltImage(TCanvas* dest, const QRect& dst, const QImage& src, const Q
                 line[i] = (line[i] & 0xFFFFFF) == bk ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
         }
     }
-    const QPoint at(std::min(dst.left(), dst.left() + dst.width()),
-                    std::min(dst.top(), dst.top() + dst.height()));
+    const QPoint at = MirroredOrigin(dst);
     dest->Paint([&](QPainter& p) {
         p.setCompositionMode(*mode);
         p.drawImage(at, img);
@@ -719,8 +726,7 @@ bool StretchBltImageTransparent(TCanvas* dest, const QRect& dst, const QImage& s
         for (int i = 0; i < img.width(); ++i)
             if ((line[i] & 0xFFFFFF) == key) line[i] = 0;
     }
-    const QPoint at(std::min(dst.left(), dst.left() + dst.width()),
-                    std::min(dst.top(), dst.top() + dst.height()));
+    const QPoint at = MirroredOrigin(dst);
     dest->Paint([&](QPainter& p) { p.drawImage(at, img); });
     return true;
 }
@@ -730,7 +736,8 @@ bool StretchBlt(TCanvas* dest, int x, int y, int w, int h, TCanvas* src, int xSr
     if (!dest) return false;
     if (!UsesSource(rop)) return PatBlt(dest, x, y, w, h, rop);
     if (!src) return false;
-    const QRect area = QRect(xSrc, ySrc, wSrc, hSrc).normalized();
+    const QPoint origin = MirroredOrigin(QRect(xSrc, ySrc, wSrc, hSrc));
+    const QRect area(origin, QSize(std::abs(wSrc), std::abs(hSrc)));
     const QImage pixels = src->GrabImage(ToRect(area));
     // The grabbed pixels start at the source rectangle's normalised corner.
     const QRect rel(wSrc < 0 ? area.width() : 0, hSrc < 0 ? area.height() : 0, wSrc, hSrc);

@@ -1,0 +1,232 @@
+// Bitmaps, icons, metafiles and the picture container with its stored data.
+#include "GraphicsTestSupport.h"
+
+#include "framework/classes/ClassRegistry.h"
+#include "framework/classes/FormReader.h"
+#include "framework/graphics/Icon.h"
+#include "framework/graphics/Metafile.h"
+#include "framework/graphics/Picture.h"
+#include "framework/graphics/WinGdi.h"
+
+#include <QBuffer>
+#include <memory>
+
+namespace {
+
+TEST(BitmapTest, TransparentColourIsTheBottomLeftPixelRelativeToThePalette) {
+    TBitmap bmp(3, 3);
+    bmp.Canvas()->FillRectColor(Rect(0, 0, 3, 3), clRed);
+    bmp.Canvas()->SetPixels(0, 2, clGreen);
+    EXPECT_EQ(bmp.TransparentColor(), MakeColor(0x02008000));
+    bmp.SetMonochrome(true);
+    EXPECT_EQ(bmp.TransparentColor(), MakeColor(0x02FFFFFF)) << "monochrome: white";
+    bmp.SetTransparentColor(clBlue);
+    EXPECT_EQ(bmp.TransparentMode(), tmFixed);
+    EXPECT_EQ(bmp.TransparentColor(), clBlue);
+    bmp.SetTransparentMode(tmAuto);
+    EXPECT_EQ(bmp.TransparentColor(), MakeColor(0x02FFFFFF));
+    EXPECT_EQ(TBitmap().TransparentColor(), clDefault);
+}
+
+TEST(BitmapTest, ResizingKeepsTheContentAndWhitensNewPixels) {
+    TBitmap bmp(2, 2);
+    bmp.Canvas()->FillRectColor(Rect(0, 0, 2, 2), clRed);
+    bmp.SetSize(4, 3);
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 1), clRed);
+    EXPECT_EQ(bmp.Canvas()->Pixels(3, 2), clWhite);
+    bmp.SetWidth(0);
+    EXPECT_TRUE(bmp.Empty());
+}
+
+TEST(BitmapTest, MonochromeTurnsLightPixelsWhiteAndDarkBlack) {
+    TBitmap bmp(2, 1);
+    bmp.Canvas()->SetPixels(0, 0, clSilver);
+    bmp.Canvas()->SetPixels(1, 0, clNavy);
+    bmp.SetMonochrome(true);
+    EXPECT_EQ(bmp.Canvas()->Pixels(0, 0), clWhite);
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 0), clBlack);
+}
+
+TEST(BitmapTest, StreamRoundTripKeepsPixelsAndDepth) {
+    TBitmap colour(3, 2);
+    colour.Canvas()->SetPixels(2, 1, RGB(1, 2, 3));
+    TBitmap back;
+    back.LoadFromStream(colour.SaveToStream());
+    EXPECT_TRUE(colour.SaveToStream().startsWith("BM"));
+    EXPECT_EQ(back.Image(), colour.Image());
+    EXPECT_FALSE(back.Monochrome());
+
+    static const uint8_t rows[4] = {0x80, 0, 0x40, 0};
+    std::unique_ptr<TBitmap> mono(CreateBitmap(2, 2, 1, 1, rows, sizeof rows));
+    TBitmap monoBack;
+    monoBack.LoadFromStream(mono->SaveToStream());
+    EXPECT_TRUE(monoBack.Monochrome());
+    EXPECT_EQ(monoBack.Image(), mono->Image());
+}
+
+TEST(BitmapTest, UnreadableDataRaisesAndKeepsTheContent) {
+    TBitmap bmp(2, 2);
+    bmp.Canvas()->SetPixels(0, 0, clRed);
+    const QImage before = bmp.Image();
+    EXPECT_THROW(bmp.LoadFromStream(QByteArray("BMnot really a bitmap")), EInvalidGraphic);
+    EXPECT_EQ(bmp.Image(), before);
+}
+
+TEST(BitmapTest, PngWithAlphaLoadsOverWhite) {
+    QImage png(2, 1, QImage::Format_ARGB32);
+    png.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    png.setPixel(1, 0, qRgba(255, 0, 0, 255));
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    png.save(&buffer, "PNG");
+    TBitmap bmp;
+    bmp.LoadFromStream(data);
+    EXPECT_EQ(bmp.Canvas()->Pixels(0, 0), clWhite);
+    EXPECT_EQ(bmp.Canvas()->Pixels(1, 0), clRed);
+}
+
+TEST(BitmapTest, TransparentBitmapLeavesItsTransparentColourOut) {
+    TBitmap bmp(2, 2);
+    bmp.Canvas()->FillRectColor(Rect(0, 0, 2, 2), clFuchsia);
+    bmp.Canvas()->SetPixels(1, 0, clBlue);
+    bmp.SetTransparent(true);
+    auto dest = FilledBitmap(4, 4, clLime);
+    dest->Canvas()->StretchDraw(Rect(0, 0, 4, 4), &bmp);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clLime);
+    EXPECT_EQ(dest->Canvas()->Pixels(3, 0), clBlue);
+    EXPECT_EQ(dest->Canvas()->Pixels(3, 3), clLime);
+    bmp.SetTransparent(false);
+    dest->Canvas()->Draw(0, 0, &bmp);
+    EXPECT_EQ(dest->Canvas()->Pixels(0, 0), clFuchsia);
+}
+
+// --- Pictures ---------------------------------------------------------------------------------
+
+std::unique_ptr<TIcon> SampleIcon() {
+    QImage img(4, 4, QImage::Format_ARGB32);
+    img.fill(qRgba(0, 0, 255, 255));
+    img.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    auto icon = std::make_unique<TIcon>();
+    icon->SetImage(img);
+    return icon;
+}
+
+TEST(PictureTest, DataCarriesTheClassTagThenTheGraphic) {
+    TPicture pic;
+    EXPECT_TRUE(pic.Data().isEmpty());
+    TBitmap* bmp = pic.Bitmap();
+    bmp->SetSize(2, 2);
+    bmp->Canvas()->SetPixels(1, 1, clRed);
+    const QByteArray data = pic.Data();
+    EXPECT_TRUE(data.startsWith(QByteArray("\x07TBitmapBM")));
+
+    TPicture back;
+    back.SetData(data);
+    ASSERT_NE(dynamic_cast<TBitmap*>(back.Graphic()), nullptr);
+    EXPECT_EQ(back.Bitmap()->Image(), bmp->Image());
+}
+
+TEST(PictureTest, IconsAndMetafilesRoundTrip) {
+    TPicture pic;
+    pic.SetGraphic(SampleIcon().get());
+    TPicture iconBack;
+    iconBack.SetData(pic.Data());
+    auto* icon = dynamic_cast<TIcon*>(iconBack.Graphic());
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->Width(), 4);
+    EXPECT_EQ(qAlpha(icon->Image().pixel(0, 0)), 0);
+    EXPECT_EQ(icon->Image().pixel(2, 2), qRgba(0, 0, 255, 255));
+
+    TPicture meta;
+    meta.Metafile()->Record(10, 10, [](TCanvas* c) {
+        c->Brush()->SetColor(clRed);
+        c->FillRect(Rect(0, 0, 5, 10));
+    });
+    TPicture metaBack;
+    metaBack.SetData(meta.Data());
+    ASSERT_NE(dynamic_cast<TMetafile*>(metaBack.Graphic()), nullptr);
+    auto dest = FilledBitmap(20, 20, clWhite);
+    dest->Canvas()->StretchDraw(Rect(0, 0, 20, 20), metaBack.Graphic());
+    EXPECT_EQ(dest->Canvas()->Pixels(2, 15), clRed) << "replayed scaled by two";
+    EXPECT_EQ(dest->Canvas()->Pixels(15, 2), clWhite);
+}
+
+TEST(PictureTest, BadDataRaisesAndKeepsThePicture) {
+    TPicture pic;
+    pic.Bitmap()->SetSize(1, 1);
+    const QByteArray before = pic.Data();
+    EXPECT_THROW(pic.SetData(QByteArray("\x05TFooXYZ")), EInvalidGraphic);
+    EXPECT_THROW(pic.SetData(QByteArray("\x20TBitmap")), EInvalidGraphic);
+    EXPECT_THROW(pic.SetData(QByteArray("\x07TBitmapgarbage")), EInvalidGraphic);
+    EXPECT_THROW(pic.SetData(QByteArray("\x09TMetafileVQMFxx")), EInvalidGraphic);
+    EXPECT_EQ(pic.Data(), before);
+}
+
+TEST(PictureTest, ChangesOfTheHeldGraphicReachOnChange) {
+    TPicture pic;
+    int changes = 0;
+    pic.OnChange = [&](TObject* sender) {
+        EXPECT_EQ(sender, &pic);
+        ++changes;
+    };
+    TBitmap* bmp = pic.Bitmap();
+    EXPECT_EQ(changes, 1) << "a new graphic";
+    bmp->SetSize(3, 3);
+    bmp->Canvas()->SetPixels(0, 0, clRed);
+    EXPECT_EQ(changes, 3);
+    pic.Icon();
+    EXPECT_EQ(changes, 4) << "replaced by an icon";
+    pic.Assign(nullptr);
+    EXPECT_EQ(pic.Graphic(), nullptr);
+}
+
+TEST(PictureTest, AssignCopiesTheGraphic) {
+    TPicture a, b;
+    a.Bitmap()->SetSize(2, 2);
+    b.Assign(&a);
+    ASSERT_NE(b.Graphic(), nullptr);
+    EXPECT_NE(b.Graphic(), a.Graphic());
+    a.Bitmap()->Canvas()->SetPixels(0, 0, clRed);
+    EXPECT_EQ(b.Bitmap()->Canvas()->Pixels(0, 0), clWhite);
+}
+
+// A component holding a picture, as the image controls do.
+class TPictureHolder : public TComponent {
+    VQ_CLASS(TPictureHolder, TComponent)
+public:
+    explicit TPictureHolder(TComponent* owner) : TComponent(owner) {}
+    TPicture* Picture() const { return FPicture.get(); }
+    void SetPicture(TPicture* value) { FPicture->Assign(value); }
+
+private:
+    std::unique_ptr<TPicture> FPicture = std::make_unique<TPicture>();
+};
+
+VQ_PUBLISH(TPictureHolder) {
+    P.Inherit();
+    P.Property("Picture", &TPictureHolder::Picture, &TPictureHolder::SetPicture);
+}
+
+TEST(PictureTest, FormDescriptionStoresAndReadsPictureData) {
+    RegisterGraphicsClasses();
+    RegisterClassesOf<TPictureHolder>();
+    TPictureHolder holder(nullptr);
+    holder.SetName(QStringLiteral("Holder"));
+    holder.Picture()->Bitmap()->SetSize(2, 1);
+    holder.Picture()->Bitmap()->Canvas()->SetPixels(1, 0, clGreen);
+    const std::string text = TFormWriter::Write(&holder);
+    EXPECT_NE(text.find("Picture.Data = {"), std::string::npos) << text;
+
+    std::unique_ptr<TComponent> back(
+        TFormReader::ReadNew(text, QStringLiteral("holder.vqf"), nullptr));
+    auto* read = dynamic_cast<TPictureHolder*>(back.get());
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->Picture()->Data(), holder.Picture()->Data());
+
+    TPictureHolder empty(nullptr);
+    empty.SetName(QStringLiteral("Empty"));
+    EXPECT_EQ(TFormWriter::Write(&empty).find("Picture.Data"), std::string::npos);
+}
+
+} // namespace
