@@ -458,7 +458,7 @@ struct TRtfReader::TParser {
     const TCodeTable* TableFor(int codePage) {
         if (codePage == 1252 || codePage <= 0) return &Cp1252Table();
         auto it = Tables.find(codePage);
-        if (it != Tables.end()) return it->second.get();
+        if (it != Tables.end()) return it->second ? it->second.get() : &Cp1252Table();
         const TCodeTable* result = &Cp1252Table();
         QStringDecoder decoder(QByteArray("windows-") + QByteArray::number(codePage));
         if (codePage == 10000) decoder = QStringDecoder("macintosh");
@@ -534,7 +534,7 @@ struct TRtfReader::TParser {
         case dFontTable:
             if (u == u';')
                 CommitFont();
-            else
+            else if (!Unwanted(u))
                 FontName.append(QChar(u));
             return;
         case dColorTable:
@@ -1145,7 +1145,8 @@ struct TRtfReader::TParser {
         QTextCursor cursor(doc);
         cursor.beginEditBlock();
         QTextList* list = nullptr;
-        const TPara* listPara = nullptr;
+        QTextListFormat listFormat;
+        const QTextBlockFormat* listBlock = nullptr;
         QString piece;
         for (size_t i = 0; i < Paras.size(); ++i) {
             const TParagraph& para = Paras[i];
@@ -1159,13 +1160,15 @@ struct TRtfReader::TParser {
                 cursor.insertBlock(bf, cf);
             }
             if (ListKind(props) != lkNone) {
-                // Consecutive items with the same list properties form one list.
-                if (list && ListKind(*listPara) == ListKind(props) &&
-                    listPara->Level == props.Level && listPara->Li == props.Li) {
+                // Consecutive items whose paragraph and list formats are the same form one list
+                // (as a writer continues a list: by not repeating its paragraph properties).
+                const QTextListFormat lf = ListFormat(props);
+                if (list && listFormat == lf && *listBlock == bf) {
                     list->add(cursor.block());
                 } else {
-                    list = cursor.createList(ListFormat(props));
-                    listPara = &props;
+                    list = cursor.createList(lf);
+                    listFormat = lf;
+                    listBlock = &bf;
                 }
             } else {
                 list = nullptr;
