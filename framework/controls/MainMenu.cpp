@@ -1,25 +1,12 @@
 #include "framework/controls/MainMenu.h"
 
+#include "framework/controls/Application.h"
+
 #include <QMenuBar>
 
 namespace {
 
 constexpr const char* kItemsMenuName = "vqMainMenuItems";
-
-// Hands a handler's exception to the application's report.
-void ReportException(TObject* sender) {
-    String message;
-    try {
-        throw;
-    } catch (const Exception& e) {
-        message = e.Message();
-    } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
-    } catch (...) {
-        message = QStringLiteral("Unknown exception");
-    }
-    qWarning("%s: %s", qPrintable(sender->ClassName()), qPrintable(message));
-}
 
 } // namespace
 
@@ -43,7 +30,7 @@ void TMainMenu::FillMenuBar(QMenuBar* bar) const {
         try {
             item->Click();
         } catch (...) {
-            ReportException(item);
+            Application->HandleException(item);
         }
     });
     for (QAction* action : scratch->actions())

@@ -1,29 +1,11 @@
 #include "framework/controls/Timer.h"
 
+#include "framework/controls/Application.h"
+
 #include <QTimer>
-#include <QtGlobal>
+#include <QWidget> // Application.h brings QPointer<QWidget>, which needs the whole class
 
 #include <climits>
-
-namespace {
-
-// Hands a handler's exception to the application's report; the sender is gone when the handler
-// freed it.
-void ReportException(TObject* sender) {
-    String message;
-    try {
-        throw;
-    } catch (const Exception& e) {
-        message = e.Message();
-    } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
-    } catch (...) {
-        message = QStringLiteral("Unknown exception");
-    }
-    qWarning("%s: %s", sender ? qPrintable(sender->ClassName()) : "TTimer", qPrintable(message));
-}
-
-} // namespace
 
 VQ_PUBLISH(TTimer) {
     P.Inherit();
@@ -90,7 +72,8 @@ void TTimer::Tick() {
     try {
         Timer();
     } catch (...) {
-        ReportException(*alive ? this : nullptr);
+        // The handler may have freed the timer; the report then names no sender.
+        Application->HandleException(*alive ? this : nullptr);
     }
     if (*alive) FInTick = false;
 }

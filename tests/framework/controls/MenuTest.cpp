@@ -1,5 +1,6 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/controls/Application.h"
 #include "framework/controls/MainMenu.h"
 #include "framework/controls/PopupMenu.h"
 
@@ -472,8 +473,14 @@ TEST(MainMenuTest, BarEntriesFireAndChangesAreReported) {
     top[1]->trigger();
     EXPECT_EQ(clicked, (std::vector<TObject*>{quit, help}));
 
+    // Bar entries fire from Qt's signal: an exception goes to the application's report.
+    TObject* reported = nullptr;
+    const TExceptionEvent saved = Application->OnException;
+    Application->OnException = [&](TObject* sender, const Exception&) { reported = sender; };
     quit->OnClick = [](TObject*) { throw EInvalidOperation(QStringLiteral("no")); };
     EXPECT_NO_THROW(top[0]->menu()->actions().value(0)->trigger());
+    Application->OnException = saved;
+    EXPECT_EQ(reported, quit);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "framework/controls/Timer.h"
 #include "framework/classes/FormReader.h"
+#include "framework/controls/Application.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -103,15 +104,25 @@ TEST(TimerTest, HandlerCanFreeTheTimer) {
     EXPECT_EQ(ticks, 1);
 }
 
-TEST(TimerTest, ExceptionFromHandlerIsContainedAndTimerKeepsRunning) {
+TEST(TimerTest, ExceptionFromHandlerGoesToTheApplicationAndTimerKeepsRunning) {
     TTimer t(nullptr);
     int ticks = 0;
+    std::vector<std::pair<TObject*, String>> reports;
+    const TExceptionEvent saved = Application->OnException;
+    Application->OnException = [&](TObject* sender, const Exception& e) {
+        reports.emplace_back(sender, e.Message());
+    };
     t.OnTimer = [&](TObject*) {
         ++ticks;
         throw EInvalidOperation(QStringLiteral("tick failed"));
     };
     t.SetInterval(5);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 2; }, 2000));
+    t.SetEnabled(false);
+    Application->OnException = saved;
+    ASSERT_EQ(reports.size(), size_t(ticks));
+    EXPECT_EQ(reports[0].first, &t);
+    EXPECT_EQ(reports[0].second, QStringLiteral("tick failed"));
 }
 
 TEST(TimerTest, OwnerFreesARunningTimer) {
