@@ -489,6 +489,10 @@ void TCanvas::FrameRect(const TRect& r) {
     });
 }
 
+void TCanvas::DrawFocusRect(const TRect& r) {
+    ::DrawFocusRect(this, r);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Text
 

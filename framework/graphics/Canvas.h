@@ -105,6 +105,8 @@ public:
     void Polyline(const std::vector<TPoint>& points);
     void FillRect(const TRect& r);  // with the brush, no outline
     void FrameRect(const TRect& r); // a one-pixel frame in the brush
+    // The dotted focus frame, by inversion: drawing it again removes it.
+    void DrawFocusRect(const TRect& r);
     // Fills r with a solid colour, not touching the brush (system colours resolved).
     void FillRectColor(const TRect& r, TColor color);
     // Text at (x, y), its top-left corner there (the text alignment applies), with an opaque

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
+#include <QPixmap>
 
 VQ_PUBLISH(TIcon) {
     P.Inherit();
@@ -46,6 +47,10 @@ void TIcon::SetImage(const QImage& image) {
     FImage = image.isNull() ? QImage() : image.convertToFormat(QImage::Format_ARGB32);
     FData.clear();
     Changed();
+}
+
+QIcon TIcon::Handle() const {
+    return FImage.isNull() ? QIcon() : QIcon(QPixmap::fromImage(FImage));
 }
 
 void TIcon::Draw(TCanvas* canvas, const TRect& rect) const {

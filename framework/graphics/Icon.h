@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Graphic.h"
 
+#include <QIcon>
 #include <QImage>
 
 class TIcon : public TGraphic {
@@ -22,6 +23,8 @@ public:
     // The pixels with their alpha (Format_ARGB32).
     const QImage& Image() const { return FImage; }
     void SetImage(const QImage& image);
+    // The icon for Qt's own use (window and tray icons); null when empty.
+    QIcon Handle() const;
 
     void Draw(TCanvas* canvas, const TRect& rect) const override;
     // ICO (the largest image of the file is taken) or PNG; saves the data as loaded, or ICO
