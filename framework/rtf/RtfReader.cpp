@@ -429,6 +429,7 @@ struct TRtfReader::TParser {
     std::vector<QColor> Colors;
     int Red = -1, Green = -1, Blue = -1;
     std::vector<std::vector<TTab>> TabLists;
+    int OpenTabList = -1; // the list that may still grow in place
 
     std::u16string Text;
     std::vector<TRun> Runs;
@@ -500,6 +501,7 @@ struct TRtfReader::TParser {
         return it->second;
     }
     int InternPara(const TPara& p) {
+        OpenTabList = -1;
         auto [it, inserted] = ParaIndex.try_emplace(p, int(ParaFmts.size()));
         if (inserted) ParaFmts.push_back(p);
         return it->second;
@@ -610,6 +612,7 @@ struct TRtfReader::TParser {
             Stack.emplace_back();
         else
             Stack.push_back(Stack.back());
+        OpenTabList = -1;
         UcSkip = 0;
         return true;
     }
@@ -830,13 +833,17 @@ struct TRtfReader::TParser {
             st.PendingTabKind = 3;
             break;
         case kwTx: {
-            std::vector<TTab> tabs;
-            if (para.Tabs >= 0) tabs = TabLists[size_t(para.Tabs)];
-            if (tabs.size() < 64)
-                tabs.push_back({std::clamp(twips(), 0, MaxTwips), st.PendingTabKind});
+            const TTab tab{std::clamp(twips(), 0, MaxTwips), st.PendingTabKind};
             st.PendingTabKind = 0;
-            TabLists.push_back(std::move(tabs));
-            para.Tabs = int(TabLists.size() - 1);
+            // A list no paragraph or outer group refers to yet grows in place; others are
+            // copied, so the cost stays linear in the number of tab stops.
+            if (para.Tabs < 0 || para.Tabs != OpenTabList) {
+                TabLists.push_back(para.Tabs >= 0 ? TabLists[size_t(para.Tabs)]
+                                                  : std::vector<TTab>());
+                para.Tabs = OpenTabList = int(TabLists.size() - 1);
+            }
+            std::vector<TTab>& tabs = TabLists[size_t(para.Tabs)];
+            if (tabs.size() < 64) tabs.push_back(tab);
             break;
         }
         case kwTab:

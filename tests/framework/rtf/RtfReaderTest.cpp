@@ -199,8 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"FontCharsetCodePage",
                     "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset204 X;}}\\f1 \\'c0\\f0 \\'c0}",
                     QString::fromUtf16(u"\u0410\u00C0")},
-        TDecodeCase{"UnknownCodePageFallsBackTo1252",
-                    "{\\rtf1\\ansicpg125 \\'80{\\f0 \\'80}\\'80}",
+        TDecodeCase{"UnknownCodePageFallsBackTo1252", "{\\rtf1\\ansicpg125 \\'80{\\f0 \\'80}\\'80}",
                     QString::fromUtf16(u"\u20AC\u20AC\u20AC")},
         TDecodeCase{"IgnorableAndUnknown",
                     "{\\rtf1 a{\\*\\unknowndest b{c}d}\\unknownword e{\\*\\bkmkstart x}f}", "aef"},
@@ -232,6 +231,26 @@ TEST(RtfReaderFormats, PlainAndPardReset) {
     EXPECT_EQ(doc->begin().next().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
               Qt::AlignLeft);
     EXPECT_DOUBLE_EQ(doc->begin().next().blockFormat().leftMargin(), 0.0);
+}
+
+TEST(RtfReaderFormats, TabStopsFollowGroupsAndParagraphs) {
+    QByteArray many;
+    for (int i = 1; i <= 100; ++i)
+        many += "\\tx" + QByteArray::number(i * 15);
+    auto doc = ReadRtf("{\\rtf1\\pard\\tx150{\\tx300}\\tqr\\tx450 a\\par\\tx600 b\\par\\pard" +
+                       many + " c\\par}");
+    ASSERT_TRUE(doc);
+    const auto positions = [](const QTextBlock& b) {
+        QList<qreal> result;
+        for (const QTextOption::Tab& t : b.blockFormat().tabPositions())
+            result << t.position;
+        return result;
+    };
+    const QTextBlock a = doc->begin();
+    EXPECT_EQ(positions(a), (QList<qreal>{10, 30}));
+    EXPECT_EQ(a.blockFormat().tabPositions().value(1).type, QTextOption::RightTab);
+    EXPECT_EQ(positions(a.next()), (QList<qreal>{10, 30, 40}));
+    EXPECT_EQ(positions(a.next().next()).size(), 64);
 }
 
 TEST(RtfReaderFormats, AutoAndMissingColoursLeaveTheDefault) {
