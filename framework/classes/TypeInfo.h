@@ -147,6 +147,10 @@ public:
     TPropRef& NoDefault();
     TPropRef& Stored(bool value);
     TPropRef& Stored(std::function<bool(const TObject*)> predicate);
+    // A plain predicate function; without this overload it would convert to bool.
+    TPropRef& Stored(bool (*predicate)(const TObject*)) {
+        return Stored(std::function<bool(const TObject*)>(predicate));
+    }
     TPropRef& Idents(const TIdentMap* map);
     TPropInfo& Info() { return FList[FIndex]; }
 
