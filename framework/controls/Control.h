@@ -10,17 +10,18 @@
 // it goes to Application->HandleException(control).
 
 #include "framework/classes/Component.h"
+#include "framework/graphics/Font.h"
 #include "framework/system/Types.h"
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
 class QWidget;
 class QEvent;
 class QCursor;
-class TFont;
 class TWinControl;
 class TForm;
 class TPopupMenu;
@@ -161,6 +162,8 @@ String GetLongHint(const String& hint);
 // Whether caption has ch as its accelerator ('&' before it; "&&" is a plain ampersand).
 bool IsAccel(QChar ch, const String& caption);
 
+using TStoredFn = std::function<bool(const TObject*)>;
+
 // Publishes an event member declared in a base class (P.Event wants a member of C itself).
 template <class C, class B, class F>
 TPropRef PublishEvent(TPublisher<C>& P, const char* name, F B::*member, const char* typeName) {
@@ -217,7 +220,7 @@ public:
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool value);
 
-    // Color: clBtnFace; setting a different colour clears ParentColor.
+    // Color: clWindow; setting a different colour clears ParentColor.
     TColor Color() const { return FColor; }
     void SetColor(TColor value);
     // ParentColor: true for most controls; Color follows the parent's while it is set.
@@ -366,6 +369,8 @@ protected:
     bool Destroying() const { return ComponentState().Contains(csDestroying); }
     // The control with the mouse pressed on it (for click detection).
     bool FClicked = false;
+    // Cleared by the destructor; handlers may free the control while it dispatches.
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
     TControlStyle FControlStyle;
 
@@ -385,7 +390,7 @@ private:
     TAlign FAlign = alNone;
     bool FVisible = true;
     bool FEnabled = true;
-    TColor FColor = clBtnFace;
+    TColor FColor = clWindow;
     bool FParentColor = true;
     std::unique_ptr<TFont> FFont;
     bool FParentFont = true;
@@ -403,6 +408,4 @@ private:
     bool FPlainWidget = false;
     // Set while the control moves its own widget, so the widget's move/resize echo is ignored.
     bool FSettingGeometry = false;
-    // Cleared by the destructor; handlers may free the control while it dispatches.
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

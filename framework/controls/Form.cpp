@@ -98,6 +98,7 @@ TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
     FVisible = false;
     FParentFont = false;
     FParentColor = false;
+    FColor = clBtnFace;
     FControlStyle = TControlStyle{csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption,
                                   csDoubleClicks};
     SetBounds(0, 0, 320, 240);

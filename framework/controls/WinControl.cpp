@@ -430,6 +430,11 @@ void TWinControl::RecreateWnd() {
     if (hadFocus) Widget()->setFocus(Qt::OtherFocusReason);
 }
 
+void TWinControl::ClientOriginChanged() {
+    for (TControl* c : FControls)
+        c->UpdateWidgetGeometry();
+}
+
 void TWinControl::UpdateStacking() {
     for (TControl* c : FControls)
         if (dynamic_cast<TWinControl*>(c) && c->Widget()) c->Widget()->raise();

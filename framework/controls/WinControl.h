@@ -104,6 +104,8 @@ protected:
     virtual void PaintWindow(QWidget* widget);
     void Resize() override;
     void UpdateFocusPolicy();
+    // The client origin moved (a border changed): the children's windows follow.
+    void ClientOriginChanged();
     // Qt's tab chain of the form, rebuilt from TabOrder.
     void UpdateTabChain();
 

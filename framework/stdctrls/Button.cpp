@@ -1,0 +1,142 @@
+#include "framework/stdctrls/Button.h"
+
+#include "framework/controls/Application.h"
+#include "framework/controls/Form.h"
+#include "framework/controls/PopupMenu.h"
+#include "framework/graphics/Canvas.h"
+
+#include <QKeySequence>
+#include <QPainter>
+#include <QPushButton>
+
+VQ_PUBLISH(TButton) {
+    P.Inherit();
+    P.Property("Cancel", &TButton::Cancel, &TButton::SetCancel).Default(false);
+    P.Property("Caption", &TButton::Caption, &TButton::SetCaption);
+    P.Property("Default", &TButton::Default, &TButton::SetDefault).Default(false);
+    P.Property("DragCursor", &TButton::DragCursor, &TButton::SetDragCursor)
+        .Default(crDrag)
+        .Idents(CursorIdents());
+    P.Property("DragMode", &TButton::DragMode, &TButton::SetDragMode).Default(dmManual);
+    P.Property("Enabled", &TButton::Enabled, &TButton::SetEnabled).Default(true);
+    P.Property("Font", &TButton::Font, &TButton::SetFont)
+        .Stored(TStoredFn(&TControl::IsFontStored));
+    P.Property("ModalResult", &TButton::ModalResult, &TButton::SetModalResult)
+        .Default(0)
+        .Idents(ModalResultIdents());
+    P.Property("ParentFont", &TButton::ParentFont, &TButton::SetParentFont).Default(true);
+    P.Property("ParentShowHint", &TButton::ParentShowHint, &TButton::SetParentShowHint)
+        .Default(true);
+    P.Property("PopupMenu", &TButton::PopupMenu, &TButton::SetPopupMenu);
+    P.Property("ShowHint", &TButton::ShowHint, &TButton::SetShowHint)
+        .Stored(TStoredFn(&TControl::IsShowHintStored));
+    P.Property("TabOrder", &TButton::TabOrder, &TButton::SetTabOrder).Default(-1);
+    P.Property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
+    P.Property("Visible", &TButton::Visible, &TButton::SetVisible).Default(true);
+    PublishEvent(P, "OnClick", &TButton::OnClick, "TNotifyEvent");
+    PublishEvent(P, "OnDragDrop", &TButton::OnDragDrop, "TDragDropEvent");
+    PublishEvent(P, "OnDragOver", &TButton::OnDragOver, "TDragOverEvent");
+    PublishEvent(P, "OnEndDrag", &TButton::OnEndDrag, "TEndDragEvent");
+    PublishEvent(P, "OnEnter", &TButton::OnEnter, "TNotifyEvent");
+    PublishEvent(P, "OnExit", &TButton::OnExit, "TNotifyEvent");
+    PublishEvent(P, "OnKeyDown", &TButton::OnKeyDown, "TKeyEvent");
+    PublishEvent(P, "OnKeyPress", &TButton::OnKeyPress, "TKeyPressEvent");
+    PublishEvent(P, "OnKeyUp", &TButton::OnKeyUp, "TKeyEvent");
+    PublishEvent(P, "OnMouseDown", &TButton::OnMouseDown, "TMouseEvent");
+    PublishEvent(P, "OnMouseMove", &TButton::OnMouseMove, "TMouseMoveEvent");
+    PublishEvent(P, "OnMouseUp", &TButton::OnMouseUp, "TMouseEvent");
+    PublishEvent(P, "OnStartDrag", &TButton::OnStartDrag, "TStartDragEvent");
+}
+
+TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle = TControlStyle{csSetCaption, csDoubleClicks};
+    SetBounds(0, 0, 75, 25);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+    SetParentColor(false);
+}
+
+TButton::~TButton() = default;
+
+QPushButton* TButton::Button() const {
+    return static_cast<QPushButton*>(Widget());
+}
+
+QWidget* TButton::CreateWidget(QWidget* parentWidget) {
+    auto* b = new QPushButton(Caption(), parentWidget);
+    // The form, not Qt, decides which button Enter and the accelerator letter go to.
+    b->setAutoDefault(false);
+    b->setDefault(FDefault);
+    b->setShortcut(QKeySequence());
+    QObject::connect(b, &QAbstractButton::clicked, b,
+                     [this] { Application->Guard(this, [this] { Click(); }); });
+    return b;
+}
+
+void TButton::TextChanged() {
+    if (QPushButton* b = Button()) {
+        b->setText(Caption());
+        b->setShortcut(QKeySequence());
+    }
+}
+
+void TButton::SetDefault(bool value) {
+    if (FDefault == value) return;
+    FDefault = value;
+    if (QPushButton* b = Button()) b->setDefault(value);
+}
+
+void TButton::SetOwnerDraw(bool value) {
+    if (FOwnerDraw == value) return;
+    FOwnerDraw = value;
+    Invalidate();
+}
+
+void TButton::Click() {
+    auto alive = FAlive;
+    if (TForm* form = ParentForm()) form->SetModalResult(FModalResult);
+    if (*alive) TWinControl::Click();
+}
+
+bool TButton::DoAccelerator(QChar ch) {
+    if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+    SetFocus();
+    Click();
+    return true;
+}
+
+bool TButton::DialogKeyTarget(uint16_t key, bool focused) {
+    if (!CanFocus()) return false;
+    if ((key == VK_RETURN && (focused || FDefault)) || (key == VK_ESCAPE && FCancel)) {
+        Click();
+        return true;
+    }
+    return false;
+}
+
+bool TButton::PaintWidget(QWidget* widget, QEvent*) {
+    if (!FOwnerDraw) return false;
+    auto* b = static_cast<QPushButton*>(widget);
+    if (!FCanvas) FCanvas = std::make_unique<TCanvas>();
+    TOwnerDrawState state;
+    if (b->isDown()) state.Include(odSelected);
+    if (!b->isEnabled()) state.Include(odDisabled);
+    if (b->hasFocus()) state.Include(odFocused);
+    if (FDefault) state.Include(odDefault);
+    QPainter painter(widget);
+    FCanvas->SetPainter(&painter);
+    FCanvas->Font()->Assign(Font());
+    FCanvas->Brush()->SetColor(Color());
+    try {
+        DrawItem(FCanvas.get(), Rect(0, 0, Width(), Height()), state);
+    } catch (...) {
+        FCanvas->SetPainter(nullptr);
+        throw;
+    }
+    FCanvas->SetPainter(nullptr);
+    return true;
+}
+
+void TButton::DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState) {
+    canvas->FillRect(rect);
+}

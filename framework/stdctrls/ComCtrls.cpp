@@ -1,0 +1,7 @@
+#include "framework/stdctrls/ComCtrls.h"
+
+#include "framework/classes/ClassRegistry.h"
+
+void RegisterComCtrlsClasses() {
+    RegisterClassesOf<TPageControl, TTabSheet, TToolBar, TToolButton, TRichEdit, TMemo>();
+}

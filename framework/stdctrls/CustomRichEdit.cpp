@@ -1,0 +1,694 @@
+#include "framework/stdctrls/CustomRichEdit.h"
+
+#include "framework/controls/Application.h"
+#include "framework/graphics/Font.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/rtf/RtfReader.h"
+#include "framework/rtf/RtfWriter.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QUuid>
+#include <QtMath>
+
+namespace {
+
+const char* const kClipboardOwnerFormat = "application/x-vq-richedit-owner";
+
+// Runs a handler reached from Qt (a signal or a widget's own event code): exceptions go to the
+// application's report, never back into Qt.
+template <class F> void FromQt(TObject* sender, F&& f) {
+    try {
+        f();
+    } catch (...) {
+        Application->HandleException(sender);
+    }
+}
+
+} // namespace
+
+// The text window: a QTextEdit that hands its viewport's mouse input to the control (the
+// control layer's filter sees only the QTextEdit itself) and checks user edits against
+// MaxLength and protected text before they happen.
+class TCustomRichEdit::TEditWidget : public QTextEdit {
+public:
+    TEditWidget(TCustomRichEdit* edit, QWidget* parent) : QTextEdit(parent), FEdit(edit) {}
+
+    void SetMargins(const QMargins& m) { setViewportMargins(m); }
+
+    TCustomRichEdit* FEdit;
+
+protected:
+    bool viewportEvent(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+            if (FEdit && ForwardMouse(static_cast<QMouseEvent*>(event))) return true;
+            break;
+        default:
+            break;
+        }
+        return QTextEdit::viewportEvent(event);
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!FEdit || isReadOnly()) {
+            QTextEdit::keyPressEvent(e);
+            return;
+        }
+        const QTextCursor c = textCursor();
+        int start = c.selectionStart(), end = c.selectionEnd();
+        QString inserted;
+        bool edits = false;
+        if (e->matches(QKeySequence::Paste)) {
+            // insertFromMimeData checks the pasted text.
+            QTextEdit::keyPressEvent(e);
+            return;
+        }
+        if (e->matches(QKeySequence::Cut)) {
+            edits = start != end;
+        } else if (e->key() == Qt::Key_Backspace) {
+            edits = true;
+            if (start == end && start > 0) --start;
+        } else if (e->key() == Qt::Key_Delete) {
+            edits = true;
+            if (start == end) ++end;
+        } else if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            if (!FEdit->FWantReturns) {
+                e->ignore();
+                return;
+            }
+            edits = true;
+            inserted = QStringLiteral("\n");
+        } else if (!e->text().isEmpty() && e->text()[0].isPrint() &&
+                   !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            edits = true;
+            inserted = e->text();
+        } else if (e->key() == Qt::Key_Tab && FEdit->FWantTabs) {
+            edits = true;
+            inserted = QStringLiteral("\t");
+        }
+        if (edits) {
+            if (!inserted.isEmpty() && !FEdit->RoomFor(start, end, int(inserted.size()))) return;
+            bool allowed = true;
+            FromQt(FEdit, [&] { allowed = FEdit->AllowEdit(start, end); });
+            if (!allowed) return;
+        }
+        QTextEdit::keyPressEvent(e);
+    }
+
+    void insertFromMimeData(const QMimeData* source) override {
+        if (!FEdit) return;
+        const QTextCursor c = textCursor();
+        bool allowed = true;
+        FromQt(FEdit, [&] { allowed = FEdit->AllowEdit(c.selectionStart(), c.selectionEnd()); });
+        if (!allowed) return;
+        if (FEdit->FMaxLength > 0) {
+            // Only as much plain text as fits.
+            const int room =
+                FEdit->FMaxLength - (FEdit->TextLength() - (c.selectionEnd() - c.selectionStart()));
+            QString text = source->text();
+            if (text.size() > room) text.truncate(std::max(0, room));
+            textCursor().insertText(text);
+            return;
+        }
+        QTextEdit::insertFromMimeData(source);
+    }
+
+    QMimeData* createMimeDataFromSelection() const override {
+        QMimeData* data = QTextEdit::createMimeDataFromSelection();
+        if (FEdit) data->setData(QString::fromLatin1(kClipboardOwnerFormat), FEdit->FClipboardId);
+        return data;
+    }
+
+    void focusInEvent(QFocusEvent* e) override {
+        QTextEdit::focusInEvent(e);
+        if (FEdit) FEdit->ApplyPalette();
+    }
+
+    void focusOutEvent(QFocusEvent* e) override {
+        QTextEdit::focusOutEvent(e);
+        if (FEdit) FEdit->ApplyPalette();
+    }
+
+private:
+    // The control sees the event in the QTextEdit's coordinates; true when it consumed it.
+    bool ForwardMouse(QMouseEvent* e) {
+        const QPoint local = viewport()->mapTo(this, e->position().toPoint());
+        QMouseEvent mapped(e->type(), QPointF(local), e->globalPosition(), e->button(),
+                           e->buttons(), e->modifiers());
+        TCustomRichEdit* edit = FEdit;
+        bool handled = false;
+        FromQt(edit, [&] { handled = edit->WidgetEvent(&mapped); });
+        return handled;
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Lines
+
+TCustomRichEdit::TLines::TLines(TCustomRichEdit* edit)
+    : TTextDocumentStrings(edit->Document()), FEdit(edit) {}
+
+void TCustomRichEdit::TLines::Assign(const TPersistent* Source) {
+    FEdit->BeginContentUpdate();
+    bool changed = false;
+    try {
+        TStrings::Assign(Source);
+        changed = true;
+    } catch (...) {
+        FEdit->EndContentUpdate(true);
+        throw;
+    }
+    FEdit->EndContentUpdate(changed);
+}
+
+void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
+    QTextDocument* doc = Document();
+    FEdit->BeginContentUpdate();
+    bool loaded = false;
+    if (!FEdit->FPlainText) {
+        TRtfReader reader;
+        loaded = reader.Read(stream, doc);
+    }
+    if (!loaded) {
+        // Plain text: trailing NULs end the data; one inside it means it is no text at all.
+        QByteArray bytes = stream;
+        while (bytes.endsWith('\0'))
+            bytes.chop(1);
+        if (bytes.contains('\0')) {
+            FEdit->EndContentUpdate(false);
+            throw EOutOfResources(QStringLiteral("Rich text load error: the data is not text"));
+        }
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(bytes);
+        if (utf8.hasError()) {
+            text.clear();
+            text.reserve(bytes.size());
+            for (char b : bytes)
+                text += QChar(TRtfReader::Cp1252ToUnicode(uchar(b)));
+        }
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text.replace(u'\r', u'\n');
+        // The break that ends the last line starts no new one.
+        if (text.endsWith(u'\n')) text.chop(1);
+        doc->setPlainText(text);
+    }
+    FEdit->EndContentUpdate(true);
+}
+
+void TCustomRichEdit::TLines::SaveToStream(QByteArray& stream) const {
+    if (FEdit->FPlainText) {
+        QString text;
+        const int count = Count();
+        for (int i = 0; i < count; ++i) {
+            text += Get(i);
+            text += QStringLiteral("\r\n");
+        }
+        stream += text.toUtf8();
+        return;
+    }
+    TRtfWriter writer;
+    const TFont* font = FEdit->Font();
+    writer.SetDefaultFontName(font->Name());
+    // Half points at 96 pixels per inch, halves rounded up: -11 pixels is 8.25 points, \fs17.
+    const int pixels = std::abs(font->Height());
+    writer.SetDefaultFontSize((pixels * 144 + 95) / 96);
+    writer.SetTerminatingNul(true);
+    stream += writer.Write(Document());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+VQ_PUBLISH(TCustomRichEdit) {
+    P.Inherit();
+}
+
+TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
+    : TWinControl(AOwner), FDocument(std::make_unique<QTextDocument>()) {
+    FLines = std::make_unique<TLines>(this);
+    FCursor = QTextCursor(FDocument.get());
+    FClipboardId = QUuid::createUuid().toByteArray();
+    FDocument->setDocumentMargin(1);
+    FDocument->setDefaultFont(Font()->Handle());
+    FDocument->setUndoRedoEnabled(true);
+    QObject::connect(FDocument.get(), &QTextDocument::contentsChange, FDocument.get(),
+                     [this](int, int removed, int added) {
+                         if (removed || added) ContentsChanged();
+                     });
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetTabStop(true);
+    SetBounds(0, 0, 185, 89);
+}
+
+TCustomRichEdit::~TCustomRichEdit() {
+    // Text that this control put on the clipboard is kept only when the handler says so.
+    if (QClipboard* cb = QApplication::clipboard()) {
+        const QMimeData* data = cb->mimeData();
+        if (data && data->data(QString::fromLatin1(kClipboardOwnerFormat)) == FClipboardId) {
+            if (!SaveClipboard(0, int(data->text().size()))) cb->clear();
+        }
+    }
+    DestroyWnd();
+    FDocument->disconnect();
+}
+
+QTextEdit* TCustomRichEdit::TextEdit() const {
+    return static_cast<QTextEdit*>(Widget());
+}
+
+void TCustomRichEdit::SetLines(TStrings* value) {
+    if (value) FLines->Assign(value);
+}
+
+// Content ---------------------------------------------------------------------------------------
+
+void TCustomRichEdit::EndContentUpdate(bool changed) {
+    if (--FContentUpdate > 0) {
+        FContentChanged = FContentChanged || changed;
+        return;
+    }
+    const bool fire = FContentChanged || changed;
+    FContentChanged = false;
+    if (fire) ContentsChanged();
+}
+
+void TCustomRichEdit::ContentsChanged() {
+    if (FContentUpdate > 0) {
+        FContentChanged = true;
+        return;
+    }
+    FromQt(this, [this] { Change(); });
+    if (OnResizeRequest) FromQt(this, [this] { RequestSize(); });
+}
+
+void TCustomRichEdit::Change() {
+    if (OnChange) {
+        auto fn = OnChange;
+        fn(this);
+    }
+}
+
+void TCustomRichEdit::SelectionChange() {
+    if (OnSelectionChange) {
+        auto fn = OnSelectionChange;
+        fn(this);
+    }
+}
+
+bool TCustomRichEdit::ProtectChange(int StartPos, int EndPos) {
+    // Without a handler protected text stays as it is.
+    bool allow = false;
+    if (OnProtectChange) {
+        auto fn = OnProtectChange;
+        fn(this, StartPos, EndPos, allow);
+    }
+    return allow;
+}
+
+bool TCustomRichEdit::SaveClipboard(int NumObjects, int NumChars) {
+    bool save = true;
+    if (OnSaveClipboard) {
+        auto fn = OnSaveClipboard;
+        fn(this, NumObjects, NumChars, save);
+    }
+    return save;
+}
+
+int TCustomRichEdit::TextLength() const {
+    return FDocument->characterCount() - 1;
+}
+
+bool TCustomRichEdit::RoomFor(int start, int end, int inserted) const {
+    if (FMaxLength <= 0) return true;
+    return TextLength() - (end - start) + inserted <= FMaxLength;
+}
+
+bool TCustomRichEdit::AllowEdit(int start, int end) {
+    bool touches = false;
+    if (start == end) {
+        // Typing inside protected text: both neighbours are protected.
+        auto protectedAt = [this](int pos) {
+            if (pos < 0 || pos >= TextLength()) return false;
+            QTextCursor c(FDocument.get());
+            c.setPosition(pos);
+            c.setPosition(pos + 1, QTextCursor::KeepAnchor);
+            return c.charFormat().boolProperty(ProtectedProperty);
+        };
+        touches = protectedAt(start - 1) && protectedAt(start);
+    } else {
+        for (QTextBlock b = FDocument->findBlock(start); b.isValid() && b.position() < end;
+             b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment f = it.fragment();
+                if (f.position() + f.length() <= start || f.position() >= end) continue;
+                if (f.charFormat().boolProperty(ProtectedProperty)) touches = true;
+            }
+        }
+    }
+    return !touches || ProtectChange(start, end);
+}
+
+// Properties ----------------------------------------------------------------------------------
+
+void TCustomRichEdit::SetReadOnly(bool value) {
+    if (FReadOnly == value) return;
+    FReadOnly = value;
+    if (QTextEdit* e = TextEdit()) e->setReadOnly(value);
+}
+
+void TCustomRichEdit::SetWordWrap(bool value) {
+    if (FWordWrap == value) return;
+    FWordWrap = value;
+    if (QTextEdit* e = TextEdit())
+        e->setLineWrapMode(value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    ApplyScrollBars();
+}
+
+void TCustomRichEdit::SetScrollBars(TScrollStyle value) {
+    if (FScrollBars == value) return;
+    FScrollBars = value;
+    ApplyScrollBars();
+}
+
+void TCustomRichEdit::SetHideScrollBars(bool value) {
+    if (FHideScrollBars == value) return;
+    FHideScrollBars = value;
+    ApplyScrollBars();
+}
+
+void TCustomRichEdit::ApplyScrollBars() {
+    QTextEdit* e = TextEdit();
+    if (!e) return;
+    const Qt::ScrollBarPolicy shown =
+        FHideScrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
+    const bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    // Wrapped text never needs a horizontal bar.
+    const bool horizontal = (FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !FWordWrap;
+    e->setVerticalScrollBarPolicy(vertical ? shown : Qt::ScrollBarAlwaysOff);
+    e->setHorizontalScrollBarPolicy(horizontal ? shown : Qt::ScrollBarAlwaysOff);
+}
+
+void TCustomRichEdit::SetHideSelection(bool value) {
+    if (FHideSelection == value) return;
+    FHideSelection = value;
+    ApplyPalette();
+}
+
+void TCustomRichEdit::SetMaxLength(int value) {
+    if (value < 0) value = 0;
+    FMaxLength = value;
+}
+
+void TCustomRichEdit::SetWantTabs(bool value) {
+    if (FWantTabs == value) return;
+    FWantTabs = value;
+    if (QTextEdit* e = TextEdit()) e->setTabChangesFocus(!value);
+}
+
+void TCustomRichEdit::SetAlignment(TAlignment value) {
+    if (FAlignment == value) return;
+    FAlignment = value;
+    QTextOption option = FDocument->defaultTextOption();
+    option.setAlignment(value == taCenter         ? Qt::AlignHCenter
+                        : value == taRightJustify ? Qt::AlignRight
+                                                  : Qt::AlignLeft);
+    FDocument->setDefaultTextOption(option);
+}
+
+void TCustomRichEdit::SetBorderStyle(TBorderStyle value) {
+    if (value != bsNone) value = bsSingle;
+    if (FBorderStyle == value) return;
+    FBorderStyle = value;
+    if (QTextEdit* e = TextEdit()) {
+        e->setFrameStyle(value == bsNone ? QFrame::NoFrame : QFrame::StyledPanel | QFrame::Sunken);
+        ApplyFormattingRect();
+    }
+}
+
+bool TCustomRichEdit::WantsKey(uint16_t key) const {
+    switch (key) {
+    case VK_RETURN:
+        return FWantReturns;
+    case VK_TAB:
+        return FWantTabs;
+    default:
+        return TWinControl::WantsKey(key);
+    }
+}
+
+// Formatting rectangle and size requests --------------------------------------------------------
+
+int TCustomRichEdit::FrameWidth() const {
+    if (QTextEdit* e = TextEdit()) return e->frameWidth();
+    return FBorderStyle == bsNone ? 0 : 2;
+}
+
+TRect TCustomRichEdit::EffectiveFormattingRect() const {
+    if (FFormatRectSet) return FFormatRect;
+    const int fw = FrameWidth();
+    return Rect(fw, fw, Width() - fw, Height() - fw);
+}
+
+TRect TCustomRichEdit::FormattingRect() const {
+    return EffectiveFormattingRect();
+}
+
+void TCustomRichEdit::SetFormattingRect(const TRect& value) {
+    FFormatRectSet = true;
+    FFormatRect = value;
+    ApplyFormattingRect();
+}
+
+void TCustomRichEdit::ResetFormattingRect() {
+    FFormatRectSet = false;
+    ApplyFormattingRect();
+}
+
+void TCustomRichEdit::ApplyFormattingRect() {
+    // A set rectangle is the text area itself; the default one keeps a pixel off the border.
+    FDocument->setDocumentMargin(FFormatRectSet ? 0 : 1);
+    auto* e = static_cast<TEditWidget*>(TextEdit());
+    if (!e) return;
+    const TRect r = EffectiveFormattingRect();
+    const int fw = e->frameWidth();
+    // The viewport cannot reach past the window or over its frame.
+    const QMargins m(std::max(0, r.Left - fw), std::max(0, r.Top - fw),
+                     std::max(0, Width() - fw - r.Right), std::max(0, Height() - fw - r.Bottom));
+    e->SetMargins(m);
+}
+
+int TCustomRichEdit::ContentHeight(int width) const {
+    FDocument->setTextWidth(FWordWrap ? std::max(1, width) : -1);
+    return int(qCeil(FDocument->size().height()));
+}
+
+TRect TCustomRichEdit::RequiredBounds() const {
+    const TRect r = EffectiveFormattingRect();
+    const int content = ContentHeight(r.Width());
+    // What lies around the formatting rectangle stays as it is.
+    const int height = r.Top + content + (Height() - r.Bottom);
+    return Bounds(Left(), Top(), Width(), height);
+}
+
+void TCustomRichEdit::RequestSize() {
+    if (!OnResizeRequest) return;
+    const TRect r = RequiredBounds();
+    auto fn = OnResizeRequest;
+    fn(this, r);
+}
+
+void TCustomRichEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    const TRect before = BoundsRect();
+    TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (BoundsRect() != before) WindowPosChanged();
+}
+
+void TCustomRichEdit::WindowPosChanged() {
+    ApplyFormattingRect();
+}
+
+// Selection and clipboard -----------------------------------------------------------------------
+
+namespace {
+QTextCursor CursorOf(QTextEdit* e, const QTextCursor& own) {
+    return e ? e->textCursor() : own;
+}
+} // namespace
+
+int TCustomRichEdit::SelStart() const {
+    return CursorOf(TextEdit(), FCursor).selectionStart();
+}
+
+int TCustomRichEdit::SelLength() const {
+    const QTextCursor c = CursorOf(TextEdit(), FCursor);
+    return c.selectionEnd() - c.selectionStart();
+}
+
+void TCustomRichEdit::SetSelStart(int value) {
+    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    c.setPosition(std::clamp(value, 0, TextLength()));
+    if (QTextEdit* e = TextEdit())
+        e->setTextCursor(c);
+    else
+        FCursor = c;
+}
+
+void TCustomRichEdit::SetSelLength(int value) {
+    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    const int start = c.selectionStart();
+    c.setPosition(start);
+    c.setPosition(std::clamp(start + value, 0, TextLength()), QTextCursor::KeepAnchor);
+    if (QTextEdit* e = TextEdit())
+        e->setTextCursor(c);
+    else
+        FCursor = c;
+}
+
+String TCustomRichEdit::SelText() const {
+    QString s = CursorOf(TextEdit(), FCursor).selectedText();
+    s.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return s;
+}
+
+void TCustomRichEdit::SelectAll() {
+    SetSelStart(0);
+    SetSelLength(TextLength());
+}
+
+void TCustomRichEdit::Clear() {
+    FLines->Clear();
+}
+
+void TCustomRichEdit::SetSelProtected(bool value) {
+    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    if (!c.hasSelection()) return;
+    QTextCharFormat f;
+    f.setProperty(ProtectedProperty, value);
+    c.mergeCharFormat(f);
+}
+
+void TCustomRichEdit::CopyToClipboard() {
+    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    if (!c.hasSelection()) return;
+    auto* data = new QMimeData;
+    data->setText(SelText());
+    data->setData(QString::fromLatin1(kClipboardOwnerFormat), FClipboardId);
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TCustomRichEdit::CutToClipboard() {
+    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    if (FReadOnly || !c.hasSelection()) return;
+    if (!AllowEdit(c.selectionStart(), c.selectionEnd())) return;
+    CopyToClipboard();
+    c.removeSelectedText();
+}
+
+void TCustomRichEdit::PasteFromClipboard() {
+    if (FReadOnly) return;
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasText()) return;
+    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    if (!AllowEdit(c.selectionStart(), c.selectionEnd())) return;
+    QString text = data->text();
+    if (FMaxLength > 0) {
+        const int room = FMaxLength - (TextLength() - (c.selectionEnd() - c.selectionStart()));
+        text.truncate(std::max(0, room));
+    }
+    c.insertText(text);
+}
+
+// Window ----------------------------------------------------------------------------------------
+
+QWidget* TCustomRichEdit::CreateWidget(QWidget* parentWidget) {
+    auto* e = new TEditWidget(this, parentWidget);
+    e->setDocument(FDocument.get());
+    e->setTextCursor(FCursor);
+    e->setReadOnly(FReadOnly);
+    e->setLineWrapMode(FWordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    e->setTabChangesFocus(!FWantTabs);
+    e->setAcceptRichText(true);
+    e->setFrameStyle(FBorderStyle == bsNone ? QFrame::NoFrame
+                                            : QFrame::StyledPanel | QFrame::Sunken);
+    QObject::connect(e, &QTextEdit::cursorPositionChanged, e, [this] { SelectionMoved(); });
+    QObject::connect(e, &QTextEdit::selectionChanged, e, [this] { SelectionMoved(); });
+    return e;
+}
+
+void TCustomRichEdit::SelectionMoved() {
+    QTextEdit* e = TextEdit();
+    if (!e) return;
+    const QTextCursor c = e->textCursor();
+    if (c.selectionStart() == FLastSelStart && c.selectionEnd() == FLastSelEnd) return;
+    FLastSelStart = c.selectionStart();
+    FLastSelEnd = c.selectionEnd();
+    FromQt(this, [this] { SelectionChange(); });
+}
+
+void TCustomRichEdit::CreateWnd() {
+    TWinControl::CreateWnd();
+    ApplyScrollBars();
+    ApplyFormattingRect();
+    ApplyPalette();
+}
+
+void TCustomRichEdit::DestroyWnd() {
+    if (auto* e = static_cast<TEditWidget*>(TextEdit())) {
+        FCursor = e->textCursor();
+        e->FEdit = nullptr;
+        e->disconnect();
+        // The document is ours: the dying widget must not take it along or keep using it.
+        e->setDocument(nullptr);
+    }
+    TWinControl::DestroyWnd();
+}
+
+void TCustomRichEdit::FontChanged() {
+    TWinControl::FontChanged();
+    FDocument->setDefaultFont(Font()->Handle());
+}
+
+void TCustomRichEdit::EnabledChanged() {
+    TWinControl::EnabledChanged();
+    ApplyPalette();
+}
+
+void TCustomRichEdit::UpdateWidgetColor() {
+    TWinControl::UpdateWidgetColor();
+    ApplyPalette();
+}
+
+void TCustomRichEdit::ApplyPalette() {
+    QTextEdit* e = TextEdit();
+    if (!e) return;
+    QPalette pal = e->palette();
+    const QColor back = ColorToQColor(Color());
+    const QColor text = ColorToQColor(Font()->Color());
+    // A disabled edit (the rich label) still shows its text as it is, not greyed.
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, back);
+        pal.setColor(group, QPalette::Window, back);
+        pal.setColor(group, QPalette::Text, text);
+    }
+    const QPalette app = QApplication::palette();
+    const bool hide = FHideSelection && !e->hasFocus();
+    for (auto group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::Highlight,
+                     hide ? back : app.color(QPalette::Active, QPalette::Highlight));
+        pal.setColor(group, QPalette::HighlightedText,
+                     hide ? text : app.color(QPalette::Active, QPalette::HighlightedText));
+    }
+    e->setPalette(pal);
+}

@@ -1,0 +1,421 @@
+#include "framework/stdctrls/PageControl.h"
+
+#include "framework/controls/PopupMenu.h"
+#include "framework/graphics/Font.h"
+#include "framework/stdctrls/TabSheet.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionTab>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// Space around a tab's text, and between the strip and the control's edges.
+constexpr int kTabPadding = 6;
+constexpr int kStripMargin = 2;
+// Inset of the pages inside the frame below the strip.
+constexpr int kPageInset = 4;
+
+// The caption as drawn: "&&" is an ampersand, a single '&' marks the accelerator.
+QString DisplayText(const QString& caption) {
+    QString s;
+    s.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) ++i;
+        s += caption[i];
+    }
+    return s;
+}
+
+} // namespace
+
+VQ_PUBLISH(TPageControl) {
+    using C = TPageControl;
+    P.Inherit();
+    P.Property("ActivePage", &C::ActivePage, &C::SetActivePage);
+    P.Property("Align", &C::Align, &C::SetAlign).Default(alNone);
+    P.Property("DragCursor", &C::DragCursor, &C::SetDragCursor)
+        .Default(crDrag)
+        .Idents(CursorIdents());
+    P.Property("DragMode", &C::DragMode, &C::SetDragMode).Default(dmManual);
+    P.Property("Enabled", &C::Enabled, &C::SetEnabled).Default(true);
+    P.Property("Font", &C::Font, &C::SetFont).Stored(TStoredFn(&TControl::IsFontStored));
+    P.Property("MultiLine", &C::MultiLine, &C::SetMultiLine).Default(false);
+    P.Property("ParentFont", &C::ParentFont, &C::SetParentFont).Default(true);
+    P.Property("ParentShowHint", &C::ParentShowHint, &C::SetParentShowHint).Default(true);
+    P.Property("PopupMenu", &C::PopupMenu, &C::SetPopupMenu);
+    P.Property("ShowHint", &C::ShowHint, &C::SetShowHint)
+        .Stored(TStoredFn(&TControl::IsShowHintStored));
+    P.Property("TabOrder", &C::TabOrder, &C::SetTabOrder).Default(-1);
+    P.Property("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
+    P.Property("Visible", &C::Visible, &C::SetVisible).Default(true);
+    PublishEvent(P, "OnChange", &C::OnChange, "TNotifyEvent");
+    PublishEvent(P, "OnChanging", &C::OnChanging, "TTabChangingEvent");
+    PublishEvent(P, "OnDragDrop", &C::OnDragDrop, "TDragDropEvent");
+    PublishEvent(P, "OnDragOver", &C::OnDragOver, "TDragOverEvent");
+    PublishEvent(P, "OnEndDrag", &C::OnEndDrag, "TEndDragEvent");
+    PublishEvent(P, "OnEnter", &C::OnEnter, "TNotifyEvent");
+    PublishEvent(P, "OnExit", &C::OnExit, "TNotifyEvent");
+    PublishEvent(P, "OnMouseDown", &C::OnMouseDown, "TMouseEvent");
+    PublishEvent(P, "OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
+    PublishEvent(P, "OnMouseUp", &C::OnMouseUp, "TMouseEvent");
+    PublishEvent(P, "OnStartDrag", &C::OnStartDrag, "TStartDragEvent");
+}
+
+TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle.Include(csAcceptsControls);
+    FControlStyle.Exclude(csSetCaption);
+    SetTabStop(true);
+    SetBounds(0, 0, 289, 193);
+}
+
+TPageControl::~TPageControl() {
+    // The sheets still here are freed with the children; they are no pages any more.
+    for (TTabSheet* p : FPages)
+        p->FPageControl = nullptr;
+    FPages.clear();
+    FActivePage = nullptr;
+}
+
+TTabSheet* TPageControl::Pages(int index) const {
+    if (index < 0 || index >= int(FPages.size()))
+        throw EListError(Exception::Format(QStringLiteral("List index out of bounds (%d)"),
+                                           {QString::number(index)}));
+    return FPages[size_t(index)];
+}
+
+// Pages -------------------------------------------------------------------------------------
+
+void TPageControl::InsertPage(TTabSheet* page) {
+    FPages.push_back(page);
+    page->FPageControl = this;
+    if (!FActivePage)
+        SetActivePage(page);
+    else
+        page->SetVisible(false);
+    UpdateTabs();
+}
+
+void TPageControl::RemovePage(TTabSheet* page) {
+    auto it = std::find(FPages.begin(), FPages.end(), page);
+    if (it == FPages.end()) return;
+    TTabSheet* next = page == FActivePage ? FindNextPage(page, true) : nullptr;
+    FPages.erase(it);
+    page->FPageControl = nullptr;
+    if (page == FActivePage) {
+        FActivePage = nullptr;
+        SetActivePage(next == page ? nullptr : next);
+    }
+    UpdateTabs();
+}
+
+void TPageControl::MovePage(TTabSheet* page, int index) {
+    auto it = std::find(FPages.begin(), FPages.end(), page);
+    if (it == FPages.end()) return;
+    index = std::clamp(index, 0, int(FPages.size()) - 1);
+    FPages.erase(it);
+    FPages.insert(FPages.begin() + index, page);
+    UpdateTabs();
+}
+
+void TPageControl::GetChildren(const std::function<void(TComponent*)>& proc,
+                               TComponent* root) const {
+    // Pages in page order, then any other controls.
+    for (TTabSheet* p : FPages)
+        if (p->Owner() == root) proc(p);
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->Owner() == root &&
+            !(dynamic_cast<TTabSheet*>(c) && static_cast<TTabSheet*>(c)->FPageControl == this))
+            proc(c);
+    }
+}
+
+void TPageControl::Loaded() {
+    TWinControl::Loaded();
+    UpdateTabs();
+}
+
+int TPageControl::ActivePageIndex() const {
+    return FActivePage ? FActivePage->PageIndex() : -1;
+}
+
+void TPageControl::SetActivePageIndex(int value) {
+    SetActivePage(value >= 0 && value < int(FPages.size()) ? FPages[size_t(value)] : nullptr);
+}
+
+void TPageControl::SetActivePage(TTabSheet* value) {
+    if (value && value->FPageControl != this) return;
+    if (FActivePage == value) return;
+    TTabSheet* old = FActivePage;
+    FActivePage = value;
+    if (value) {
+        // Show the new page before hiding the old one, so nothing behind them flashes.
+        value->SetVisible(true);
+        value->BringToFront();
+    }
+    if (old) old->SetVisible(false);
+    UpdateTabs();
+}
+
+TTabSheet* TPageControl::FindNextPage(TTabSheet* current, bool goForward) const {
+    const int n = int(FPages.size());
+    if (n == 0) return nullptr;
+    auto it = std::find(FPages.begin(), FPages.end(), current);
+    int start = it == FPages.end() ? (goForward ? n - 1 : 0) : int(it - FPages.begin());
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((start + (goForward ? step : -step)) % n + n) % n;
+        if (FPages[size_t(i)]->TabVisible()) return FPages[size_t(i)];
+    }
+    return nullptr;
+}
+
+void TPageControl::SelectNextPage(bool goForward) {
+    TTabSheet* page = FindNextPage(FActivePage, goForward);
+    if (page && page != FActivePage) ChangeActivePage(page);
+}
+
+bool TPageControl::ChangeActivePage(TTabSheet* page) {
+    if (!CanChange()) return false;
+    SetActivePage(page);
+    Change();
+    return true;
+}
+
+bool TPageControl::CanChange() {
+    bool allow = true;
+    if (OnChanging) {
+        auto fn = OnChanging;
+        fn(this, allow);
+    }
+    return allow;
+}
+
+void TPageControl::Change() {
+    if (OnChange) {
+        auto fn = OnChange;
+        fn(this);
+    }
+}
+
+// Tab layout -----------------------------------------------------------------------------------
+
+int TPageControl::RowHeight() const {
+    const QFontMetrics fm(Font()->Handle());
+    return std::max(fm.height() + 6, 18);
+}
+
+int TPageControl::TabStripHeight() const {
+    return kStripMargin + FRowCount * RowHeight();
+}
+
+TRect TPageControl::DisplayRect() const {
+    const int strip = TabStripHeight();
+    return Rect(kPageInset, strip + kPageInset, std::max(kPageInset, Width() - kPageInset),
+                std::max(strip + kPageInset, Height() - kPageInset));
+}
+
+void TPageControl::UpdateTabs() {
+    FTabs.clear();
+    const QFontMetrics fm(Font()->Handle());
+    const int rowHeight = RowHeight();
+    const int available = std::max(1, Width() - 2 * kStripMargin);
+
+    std::vector<std::vector<TTab>> rows(1);
+    int rowWidth = 0;
+    for (TTabSheet* p : FPages) {
+        if (!p->TabVisible()) continue;
+        const int w = fm.horizontalAdvance(DisplayText(p->Caption())) + 2 * kTabPadding;
+        if (FMultiLine && !rows.back().empty() && rowWidth + w > available) {
+            rows.emplace_back();
+            rowWidth = 0;
+        }
+        rows.back().push_back(TTab{p, QRect(0, 0, w, rowHeight), 0});
+        rowWidth += w;
+    }
+    const int n = int(rows.size());
+    int activeRow = 0;
+    for (int r = 0; r < n; ++r)
+        for (const TTab& t : rows[size_t(r)])
+            if (t.Page == FActivePage) activeRow = r;
+
+    for (int r = 0; r < n; ++r) {
+        auto& row = rows[size_t(r)];
+        // Rows wrap in page order; the active one sits next to the page and the rest keep
+        // their cyclic order above it.
+        const int fromPage = (r - activeRow + n) % n;
+        const int y = kStripMargin + (n - 1 - fromPage) * rowHeight;
+        int extra = 0;
+        if (n > 1) {
+            // Wrapped rows are stretched to the full width.
+            int used = 0;
+            for (const TTab& t : row)
+                used += t.Rect.width();
+            extra = std::max(0, available - used);
+        }
+        int x = kStripMargin;
+        const int count = int(row.size());
+        for (int i = 0; i < count; ++i) {
+            TTab& t = row[size_t(i)];
+            const int w = t.Rect.width() + (count ? extra / count + (i < extra % count) : 0);
+            t.Rect = QRect(x, y, w, rowHeight);
+            t.Row = fromPage;
+            x += w;
+        }
+    }
+    FRowCount = n;
+
+    if (!FMultiLine) {
+        // One row: scroll it so that the active tab is in view.
+        auto& row = rows.front();
+        int activeLeft = 0, activeRight = 0, total = 0;
+        for (const TTab& t : row) {
+            if (t.Page == FActivePage) {
+                activeLeft = t.Rect.left() - kStripMargin;
+                activeRight = t.Rect.right() + 1 - kStripMargin;
+            }
+            total = t.Rect.right() + 1 - kStripMargin;
+        }
+        if (activeRight - FScrollOffset > available) FScrollOffset = activeRight - available;
+        if (activeLeft < FScrollOffset) FScrollOffset = activeLeft;
+        FScrollOffset = std::clamp(FScrollOffset, 0, std::max(0, total - available));
+        for (TTab& t : row)
+            t.Rect.translate(-FScrollOffset, 0);
+    }
+
+    for (auto& row : rows)
+        for (TTab& t : row)
+            FTabs.push_back(t);
+    LayoutPages();
+    Invalidate();
+}
+
+void TPageControl::LayoutPages() {
+    const TRect r = DisplayRect();
+    for (TTabSheet* p : FPages)
+        p->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+const TPageControl::TTab* TPageControl::FindTab(const TTabSheet* page) const {
+    for (const TTab& t : FTabs)
+        if (t.Page == page) return &t;
+    return nullptr;
+}
+
+TRect TPageControl::TabRect(const TTabSheet* page) const {
+    const TTab* t = FindTab(page);
+    return t ? ToRect(t->Rect) : TRect{};
+}
+
+int TPageControl::TabRow(const TTabSheet* page) const {
+    const TTab* t = FindTab(page);
+    return t ? t->Row : -1;
+}
+
+TTabSheet* TPageControl::PageAt(int x, int y) const {
+    if (y >= TabStripHeight()) return nullptr;
+    for (const TTab& t : FTabs)
+        if (t.Rect.contains(x, y) && x >= 0 && x < Width()) return t.Page;
+    return nullptr;
+}
+
+void TPageControl::SetMultiLine(bool value) {
+    if (FMultiLine == value) return;
+    FMultiLine = value;
+    FScrollOffset = 0;
+    UpdateTabs();
+}
+
+void TPageControl::Resize() {
+    UpdateTabs();
+    TWinControl::Resize();
+}
+
+void TPageControl::FontChanged() {
+    TWinControl::FontChanged();
+    UpdateTabs();
+}
+
+// Input --------------------------------------------------------------------------------------
+
+void TPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft) {
+        TTabSheet* page = PageAt(X, Y);
+        if (page && page != FActivePage) ChangeActivePage(page);
+        if (page && TabStop() && CanFocus()) SetFocus();
+    }
+    TWinControl::MouseDown(Button, Shift, X, Y);
+}
+
+void TPageControl::KeyDown(uint16_t& Key, TShiftState Shift) {
+    TWinControl::KeyDown(Key, Shift);
+    if (Key == VK_TAB && Shift.Contains(ssCtrl)) {
+        SelectNextPage(!Shift.Contains(ssShift));
+        Key = 0;
+    } else if (Key == VK_LEFT || Key == VK_UP) {
+        SelectNextPage(false);
+        Key = 0;
+    } else if (Key == VK_RIGHT || Key == VK_DOWN) {
+        SelectNextPage(true);
+        Key = 0;
+    }
+}
+
+void TPageControl::DoEnter() {
+    Invalidate();
+    TWinControl::DoEnter();
+}
+
+void TPageControl::DoExit() {
+    Invalidate();
+    TWinControl::DoExit();
+}
+
+// Painting ------------------------------------------------------------------------------------
+
+void TPageControl::PaintWindow(QWidget* widget) {
+    QPainter p(widget);
+    QStyle* style = widget->style();
+    const int strip = TabStripHeight();
+    const TTab* active = FindTab(FActivePage);
+
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(widget);
+    frame.rect = QRect(0, strip, Width(), std::max(0, Height() - strip));
+    frame.shape = QTabBar::RoundedNorth;
+    frame.lineWidth = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, widget);
+    frame.tabBarRect = QRect(0, 0, Width(), strip);
+    if (active) frame.selectedTabRect = active->Rect;
+    style->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &p, widget);
+
+    auto drawTab = [&](const TTab& t, size_t index) {
+        QStyleOptionTab opt;
+        opt.initFrom(widget);
+        opt.rect = t.Rect;
+        opt.text = t.Page->Caption();
+        opt.shape = QTabBar::RoundedNorth;
+        opt.row = t.Row;
+        // Where the tab sits in its row decides which of its edges the style rounds.
+        const bool first = index == 0 || FTabs[index - 1].Rect.top() != t.Rect.top();
+        const bool last = index + 1 == FTabs.size() || FTabs[index + 1].Rect.top() != t.Rect.top();
+        opt.position = first && last ? QStyleOptionTab::OnlyOneTab
+                       : first       ? QStyleOptionTab::Beginning
+                       : last        ? QStyleOptionTab::End
+                                     : QStyleOptionTab::Middle;
+        opt.state &= ~QStyle::State_HasFocus;
+        if (&t == active) {
+            opt.state |= QStyle::State_Selected;
+            if (Focused()) opt.state |= QStyle::State_HasFocus;
+        }
+        if (!t.Page->Enabled()) opt.state &= ~QStyle::State_Enabled;
+        style->drawControl(QStyle::CE_TabBarTab, &opt, &p, widget);
+    };
+    // Rows far from the page first, the active tab last, so it overlaps its neighbours.
+    for (size_t i = 0; i < FTabs.size(); ++i)
+        if (&FTabs[i] != active) drawTab(FTabs[i], i);
+    if (active) drawTab(*active, size_t(active - FTabs.data()));
+}

@@ -1,0 +1,125 @@
+#include "framework/stdctrls/RadioButton.h"
+
+#include "framework/controls/Application.h"
+#include "framework/controls/PopupMenu.h"
+
+#include <QKeySequence>
+#include <QRadioButton>
+
+VQ_PUBLISH(TRadioButton) {
+    P.Inherit();
+    P.Property("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment)
+        .Default(taRightJustify);
+    P.Property("Caption", &TRadioButton::Caption, &TRadioButton::SetCaption);
+    P.Property("Checked", &TRadioButton::Checked, &TRadioButton::SetChecked).Default(false);
+    P.Property("Color", &TRadioButton::Color, &TRadioButton::SetColor)
+        .Stored(TStoredFn(&TControl::IsColorStored));
+    P.Property("Ctl3D", &TRadioButton::Ctl3D, &TRadioButton::SetCtl3D)
+        .Stored(TStoredFn(&TWinControl::IsCtl3DStored));
+    P.Property("DragCursor", &TRadioButton::DragCursor, &TRadioButton::SetDragCursor)
+        .Default(crDrag)
+        .Idents(CursorIdents());
+    P.Property("DragMode", &TRadioButton::DragMode, &TRadioButton::SetDragMode).Default(dmManual);
+    P.Property("Enabled", &TRadioButton::Enabled, &TRadioButton::SetEnabled).Default(true);
+    P.Property("Font", &TRadioButton::Font, &TRadioButton::SetFont)
+        .Stored(TStoredFn(&TControl::IsFontStored));
+    P.Property("ParentColor", &TRadioButton::ParentColor, &TRadioButton::SetParentColor)
+        .Default(true);
+    P.Property("ParentCtl3D", &TRadioButton::ParentCtl3D, &TRadioButton::SetParentCtl3D)
+        .Default(true);
+    P.Property("ParentFont", &TRadioButton::ParentFont, &TRadioButton::SetParentFont).Default(true);
+    P.Property("ParentShowHint", &TRadioButton::ParentShowHint, &TRadioButton::SetParentShowHint)
+        .Default(true);
+    P.Property("PopupMenu", &TRadioButton::PopupMenu, &TRadioButton::SetPopupMenu);
+    P.Property("ShowHint", &TRadioButton::ShowHint, &TRadioButton::SetShowHint)
+        .Stored(TStoredFn(&TControl::IsShowHintStored));
+    P.Property("TabOrder", &TRadioButton::TabOrder, &TRadioButton::SetTabOrder).Default(-1);
+    P.Property("TabStop", &TRadioButton::TabStop, &TRadioButton::SetTabStop).Default(false);
+    P.Property("Visible", &TRadioButton::Visible, &TRadioButton::SetVisible).Default(true);
+    PublishEvent(P, "OnClick", &TRadioButton::OnClick, "TNotifyEvent");
+    PublishEvent(P, "OnDblClick", &TRadioButton::OnDblClick, "TNotifyEvent");
+    PublishEvent(P, "OnDragDrop", &TRadioButton::OnDragDrop, "TDragDropEvent");
+    PublishEvent(P, "OnDragOver", &TRadioButton::OnDragOver, "TDragOverEvent");
+    PublishEvent(P, "OnEndDrag", &TRadioButton::OnEndDrag, "TEndDragEvent");
+    PublishEvent(P, "OnEnter", &TRadioButton::OnEnter, "TNotifyEvent");
+    PublishEvent(P, "OnExit", &TRadioButton::OnExit, "TNotifyEvent");
+    PublishEvent(P, "OnKeyDown", &TRadioButton::OnKeyDown, "TKeyEvent");
+    PublishEvent(P, "OnKeyPress", &TRadioButton::OnKeyPress, "TKeyPressEvent");
+    PublishEvent(P, "OnKeyUp", &TRadioButton::OnKeyUp, "TKeyEvent");
+    PublishEvent(P, "OnMouseDown", &TRadioButton::OnMouseDown, "TMouseEvent");
+    PublishEvent(P, "OnMouseMove", &TRadioButton::OnMouseMove, "TMouseMoveEvent");
+    PublishEvent(P, "OnMouseUp", &TRadioButton::OnMouseUp, "TMouseEvent");
+    PublishEvent(P, "OnStartDrag", &TRadioButton::OnStartDrag, "TStartDragEvent");
+}
+
+TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner) {
+    FControlStyle = TControlStyle{csSetCaption, csDoubleClicks};
+    SetBounds(0, 0, 113, 17);
+}
+
+QRadioButton* TRadioButton::Radio() const {
+    return static_cast<QRadioButton*>(Widget());
+}
+
+QWidget* TRadioButton::CreateWidget(QWidget* parentWidget) {
+    auto* radio = new QRadioButton(Caption(), parentWidget);
+    radio->setShortcut(QKeySequence());
+    // The group is kept by the controls, so that code can also uncheck every button.
+    radio->setAutoExclusive(false);
+    radio->setChecked(FChecked);
+    radio->setLayoutDirection(FAlignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+    QObject::connect(radio, &QAbstractButton::clicked, radio, [this] {
+        Application->Guard(this, [this] {
+            // A click on the checked button would uncheck it; a radio button stays checked.
+            if (FChecked)
+                PushChecked();
+            else
+                SetChecked(true);
+        });
+    });
+    return radio;
+}
+
+void TRadioButton::PushChecked() {
+    QRadioButton* radio = Radio();
+    if (!radio) return;
+    FPushing = true;
+    radio->setChecked(FChecked);
+    FPushing = false;
+}
+
+void TRadioButton::SetChecked(bool value) {
+    if (FChecked == value) return;
+    FChecked = value;
+    // Only the checked button of a group is a tab stop.
+    SetTabStop(value);
+    PushChecked();
+    if (!value) return;
+    if (TWinControl* parent = Parent())
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (auto* sibling = dynamic_cast<TRadioButton*>(parent->Controls(i));
+                sibling && sibling != this)
+                sibling->SetChecked(false);
+    if (!Loading()) Click();
+}
+
+void TRadioButton::SetAlignment(TAlignment value) {
+    if (FAlignment == value) return;
+    FAlignment = value;
+    if (QRadioButton* radio = Radio())
+        radio->setLayoutDirection(value == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+void TRadioButton::TextChanged() {
+    if (QRadioButton* radio = Radio()) {
+        radio->setText(Caption());
+        radio->setShortcut(QKeySequence());
+    }
+}
+
+bool TRadioButton::DoAccelerator(QChar ch) {
+    if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
+    SetFocus();
+    SetChecked(true);
+    return true;
+}

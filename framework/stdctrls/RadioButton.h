@@ -1,0 +1,34 @@
+#pragma once
+// TRadioButton: one of a group of exclusive choices (QRadioButton). The radio buttons with the
+// same parent form the group: checking one unchecks the others.
+
+#include "framework/controls/WinControl.h"
+
+class QRadioButton;
+
+class TRadioButton : public TWinControl {
+    VQ_CLASS(TRadioButton, TWinControl)
+public:
+    explicit TRadioButton(TComponent* AOwner);
+
+    // Alignment: taRightJustify (text right of the circle).
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    // Checked: false; setting it unchecks the siblings and fires OnClick (not while loading).
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool value);
+
+    bool DoAccelerator(QChar ch) override;
+
+protected:
+    QWidget* CreateWidget(QWidget* parentWidget) override;
+    void TextChanged() override;
+    QRadioButton* Radio() const;
+
+private:
+    void PushChecked();
+
+    TAlignment FAlignment = taRightJustify;
+    bool FChecked = false;
+    bool FPushing = false;
+};

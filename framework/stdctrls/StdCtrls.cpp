@@ -1,0 +1,7 @@
+#include "framework/stdctrls/StdCtrls.h"
+
+#include "framework/classes/ClassRegistry.h"
+
+void RegisterStdCtrlsClasses() {
+    RegisterClassesOf<TLabel, TButton, TCheckBox, TRadioButton, TEdit, TPanel>();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The standard controls: one include for all of them, and their registration.
+
+#include "framework/stdctrls/Button.h"
+#include "framework/stdctrls/CheckBox.h"
+#include "framework/stdctrls/Edit.h"
+#include "framework/stdctrls/Label.h"
+#include "framework/stdctrls/Panel.h"
+#include "framework/stdctrls/RadioButton.h"
+
+// Registers the standard controls with the class registry.
+void RegisterStdCtrlsClasses();
