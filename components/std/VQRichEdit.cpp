@@ -1,0 +1,56 @@
+#include "components/std/VQRichEdit.h"
+
+#include "framework/controls/PopupMenu.h"
+#include "framework/graphics/Font.h"
+
+VQ_PUBLISH(TVQRichEdit) {
+    using C = TVQRichEdit;
+    P.Inherit();
+    P.Property("Align", &C::Align, &C::SetAlign).Default(alNone);
+    P.Property("Alignment", &C::Alignment, &C::SetAlignment).Default(taLeftJustify);
+    P.Property("BorderStyle", &C::BorderStyle, &C::SetBorderStyle).Default(bsSingle).Info().Enum =
+        BorderStyleInfo();
+    P.Property("Color", &C::Color, &C::SetColor)
+        .Default(clWindow)
+        .Stored(TStoredFn(&TControl::IsColorStored));
+    P.Property("Ctl3D", &C::Ctl3D, &C::SetCtl3D).Stored(TStoredFn(&TWinControl::IsCtl3DStored));
+    P.Property("DragMode", &C::DragMode, &C::SetDragMode).Default(dmManual);
+    P.Property("Enabled", &C::Enabled, &C::SetEnabled).Default(true);
+    P.Property("Font", &C::Font, &C::SetFont).Stored(TStoredFn(&TControl::IsFontStored));
+    P.Property("HideSelection", &C::HideSelection, &C::SetHideSelection).Default(true);
+    P.Property("HideScrollBars", &C::HideScrollBars, &C::SetHideScrollBars).Default(true);
+    P.Property("MaxLength", &C::MaxLength, &C::SetMaxLength).Default(0);
+    P.Property("ParentColor", &C::ParentColor, &C::SetParentColor).Default(false);
+    P.Property("ParentCtl3D", &C::ParentCtl3D, &C::SetParentCtl3D).Default(true);
+    P.Property("ParentFont", &C::ParentFont, &C::SetParentFont).Default(true);
+    P.Property("PlainText", &C::PlainText, &C::SetPlainText).Default(false);
+    P.Property("PopupMenu", &C::PopupMenu, &C::SetPopupMenu);
+    P.Property("ReadOnly", &C::ReadOnly, &C::SetReadOnly).Default(false);
+    P.Property("ScrollBars", &C::ScrollBars, &C::SetScrollBars).Default(ssNone);
+    P.Property("ShowHint", &C::ShowHint, &C::SetShowHint)
+        .Stored(TStoredFn(&TControl::IsShowHintStored));
+    P.Property("TabOrder", &C::TabOrder, &C::SetTabOrder).Default(-1);
+    P.Property("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
+    P.Property("RichText", &C::RichText, &C::SetRichText);
+    P.Property("Visible", &C::Visible, &C::SetVisible).Default(true);
+    P.Property("WantTabs", &C::WantTabs, &C::SetWantTabs).Default(false);
+    P.Property("WantReturns", &C::WantReturns, &C::SetWantReturns).Default(true);
+    P.Property("WordWrap", &C::WordWrap, &C::SetWordWrap).Default(true);
+    PublishEvent(P, "OnChange", &C::OnChange, "TNotifyEvent");
+    PublishEvent(P, "OnDragDrop", &C::OnDragDrop, "TDragDropEvent");
+    PublishEvent(P, "OnDragOver", &C::OnDragOver, "TDragOverEvent");
+    PublishEvent(P, "OnEndDrag", &C::OnEndDrag, "TEndDragEvent");
+    PublishEvent(P, "OnEnter", &C::OnEnter, "TNotifyEvent");
+    PublishEvent(P, "OnExit", &C::OnExit, "TNotifyEvent");
+    PublishEvent(P, "OnKeyDown", &C::OnKeyDown, "TKeyEvent");
+    PublishEvent(P, "OnKeyPress", &C::OnKeyPress, "TKeyPressEvent");
+    PublishEvent(P, "OnKeyUp", &C::OnKeyUp, "TKeyEvent");
+    PublishEvent(P, "OnMouseDown", &C::OnMouseDown, "TMouseEvent");
+    PublishEvent(P, "OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
+    PublishEvent(P, "OnMouseUp", &C::OnMouseUp, "TMouseEvent");
+    PublishEvent(P, "OnResizeRequest", &C::OnResizeRequest, "TRichEditResizeEvent");
+    PublishEvent(P, "OnSelectionChange", &C::OnSelectionChange, "TNotifyEvent");
+    PublishEvent(P, "OnStartDrag", &C::OnStartDrag, "TStartDragEvent");
+    PublishEvent(P, "OnProtectChange", &C::OnProtectChange, "TRichEditProtectChange");
+    PublishEvent(P, "OnSaveClipboard", &C::OnSaveClipboard, "TRichEditSaveClipboard");
+}

@@ -1,0 +1,26 @@
+#pragma once
+// TVQRichLabel: a read-only, borderless rich-text label that sizes itself to its content.
+// It is disabled for input: it never takes the focus, shows no caret or selection and fires no
+// click events, yet paints its text as it is.
+
+#include "components/std/VQCustomRichEdit.h"
+
+class TVQRichLabel : public TVQCustomRichEdit {
+    VQ_CLASS(TVQRichLabel, TVQCustomRichEdit)
+public:
+    explicit TVQRichLabel(TComponent* AOwner);
+
+    // AutoSize: true; the label takes the height its content needs after every move, resize
+    // and content change. Switching it on resizes at once; switching it off keeps the size.
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+
+protected:
+    // The handler OnResizeRequest starts with: applies the requested bounds (one size change,
+    // which requests no further resize). Assigning OnResizeRequest replaces it.
+    virtual void ResizeRequest(const TRect& R);
+    void WindowPosChanged() override;
+
+private:
+    bool FAutoSize = true;
+};
