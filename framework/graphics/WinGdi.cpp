@@ -642,7 +642,7 @@ int SelectClipRect(TCanvas* canvas, const TRect* rc) {
 
 bool PatBlt(TCanvas* canvas, int x, int y, int w, int h, uint32_t rop) {
     if (!canvas) return false;
-    const QRect r = QRect(x, y, w, h).normalized();
+    const QRect r(MirroredOrigin(QRect(x, y, w, h)), QSize(std::abs(w), std::abs(h)));
     std::optional<QPainter::CompositionMode> mode;
     QBrush brush;
     switch (rop) {
