@@ -31,7 +31,7 @@ public:
     // Replaces the content of doc by the document in rtf. A trailing NUL (and any whitespace)
     // after the closing brace is accepted. On malformed input (no leading "{\rtf", unbalanced or
     // too deeply nested groups, truncated data) returns false, sets ErrorMessage and ErrorOffset
-    // and leaves doc untouched.
+    // and leaves doc untouched. A null doc only checks the input.
     bool Read(QByteArrayView rtf, QTextDocument* doc);
 
     // Why the last Read failed; empty after a successful one.
