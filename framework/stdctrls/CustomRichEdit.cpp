@@ -241,7 +241,8 @@ TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
     FClipboardId = QUuid::createUuid().toByteArray();
     FDocument->setDocumentMargin(1);
     FDocument->setDefaultFont(Font()->Handle());
-    FDocument->setUndoRedoEnabled(true);
+    // A document reports content changes only once it has a layout.
+    FDocument->documentLayout();
     QObject::connect(FDocument.get(), &QTextDocument::contentsChange, FDocument.get(),
                      [this](int, int removed, int added) {
                          if (removed || added) ContentsChanged();

@@ -39,6 +39,8 @@ void TTextDocumentStrings::Insert(int index, const String& value) {
         return;
     }
     QTextCursor cursor(FDocument);
+    // One edit, so that listeners hear of one change.
+    cursor.beginEditBlock();
     if (index < count) {
         // The new text goes before the paragraph, which moves down with its format.
         cursor.setPosition(FDocument->findBlockByNumber(index).position());
@@ -49,6 +51,7 @@ void TTextDocumentStrings::Insert(int index, const String& value) {
         cursor.insertBlock();
         cursor.insertText(value);
     }
+    cursor.endEditBlock();
 }
 
 void TTextDocumentStrings::Delete(int index) {
@@ -74,8 +77,10 @@ void TTextDocumentStrings::Delete(int index) {
 void TTextDocumentStrings::Clear() {
     if (FDocument->isEmpty() && FDocument->blockCount() == 1) return;
     QTextCursor cursor(FDocument);
+    cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();
     cursor.setBlockFormat(QTextBlockFormat());
     cursor.setCharFormat(QTextCharFormat());
+    cursor.endEditBlock();
 }
