@@ -1,0 +1,120 @@
+#include "app/DemoProgram.h"
+
+#include "app/Form2.h"
+#include "app/Form3.h"
+#include "app/Form4.h"
+#include "app/Form5.h"
+#include "app/Form6.h"
+#include "app/Form7.h"
+#include "app/MainForm.h"
+#include "app/OrderForm.h"
+#include "components/gfx/VQGfxCmp.h"
+#include "components/std/VQStdCmp.h"
+#include "framework/classes/ClassRegistry.h"
+#include "framework/controls/Application.h"
+#include "framework/graphics/Graphics.h"
+#include "framework/stdctrls/ComCtrls.h"
+#include "framework/stdctrls/StdCtrls.h"
+
+const char* const TDemoProgram::Title = "Varnholt Quill Controls Demo";
+
+std::vector<TProgramUnit> TDemoProgram::ProgramUnits() {
+    // Start order matters: the shell-function loader comes first (before VQGfxCmp) and the
+    // directory dialog's VQGetDir after it, each as it gets its start-up work. The other units
+    // of the library have none.
+    return {
+        {"VQGfxCmp", InitializeVQGfxCmp, FinalizeVQGfxCmp},
+    };
+}
+
+TDemoProgram::TDemoProgram(std::vector<TProgramUnit> units) : FUnits(std::move(units)) {}
+
+TDemoProgram::~TDemoProgram() {
+    Finish();
+}
+
+template <class T> void TDemoProgram::CreateWindow(T** reference, const char* name) {
+    Application->CreateForm(reference);
+    FFreeWindows.push_back([reference, name, this] {
+        FLog << QStringLiteral("free %1").arg(QLatin1String(name));
+        T* form = *reference;
+        *reference = nullptr;
+        delete form;
+    });
+    FLog << QStringLiteral("window %1").arg(QLatin1String(name));
+}
+
+void TDemoProgram::RegisterProgramClasses() {
+    RegisterGraphicsClasses();
+    RegisterControlsClasses();
+    RegisterStdCtrlsClasses();
+    RegisterComCtrlsClasses();
+    RegisterVQGfxCmpClasses();
+    RegisterVQStdCmpClasses();
+    // The program's windows too, so that tools can read a description naming their class.
+    RegisterClassesOf<TMainFm, TForm2Fm, TForm3Fm, TForm4Fm, TForm5Fm, TForm6Fm, TForm7Fm,
+                      TOrderFm>();
+}
+
+void TDemoProgram::Start() {
+    if (FStarted) return;
+    FStarted = true;
+    try {
+        RegisterProgramClasses();
+
+        for (; FUnitsStarted < FUnits.size(); ++FUnitsStarted) {
+            const TProgramUnit& unit = FUnits[FUnitsStarted];
+            FLog << QStringLiteral("unit %1").arg(QLatin1String(unit.Name));
+            if (unit.Initialize) unit.Initialize();
+        }
+
+        Application->SetTitle(QString::fromLatin1(Title));
+        FLog << QStringLiteral("title %1").arg(Application->Title());
+
+        CreateWindow(&MainFm, "MainFm");
+        CreateWindow(&Form2Fm, "Form2Fm");
+        CreateWindow(&Form3Fm, "Form3Fm");
+        CreateWindow(&Form4Fm, "Form4Fm");
+        CreateWindow(&Form5Fm, "Form5Fm");
+        CreateWindow(&Form6Fm, "Form6Fm");
+        CreateWindow(&Form7Fm, "Form7Fm");
+        CreateWindow(&OrderFm, "OrderFm");
+    } catch (...) {
+        Finish();
+        throw;
+    }
+}
+
+void TDemoProgram::Run() {
+    if (!FStarted) return;
+    FLog << QStringLiteral("run");
+    Application->Run();
+}
+
+void TDemoProgram::Finish() {
+    if (!FStarted) return;
+    // Windows first: their components may still use what the units hold.
+    while (!FFreeWindows.empty()) {
+        auto free = std::move(FFreeWindows.back());
+        FFreeWindows.pop_back();
+        free();
+    }
+    while (FUnitsStarted > 0) {
+        const TProgramUnit& unit = FUnits[--FUnitsStarted];
+        FLog << QStringLiteral("finish %1").arg(QLatin1String(unit.Name));
+        if (unit.Finalize) unit.Finalize();
+    }
+    FStarted = false;
+}
+
+int TDemoProgram::Execute() {
+    try {
+        Start();
+    } catch (...) {
+        Application->HandleException(nullptr);
+        return 1;
+    }
+    Run();
+    Finish();
+    return 0;
+}

@@ -1,0 +1,16 @@
+#include "app/Form3.h"
+
+// The control layer's inline Widget() needs the complete QWidget.
+#include <QWidget>
+
+TForm3Fm* Form3Fm = nullptr;
+
+VQ_PUBLISH(TForm3Fm) {
+    P.Inherit();
+}
+
+TForm3Fm::TForm3Fm(TComponent* AOwner) : TForm(AOwner) {}
+
+String TForm3Fm::FormResourceName() const {
+    return QStringLiteral(":/forms/Form3.vqf");
+}

@@ -1,0 +1,35 @@
+#pragma once
+// TMainFm: the main window. A fixed-size window whose multi-line page control presents one
+// group of components per page in rich text; the buttons open the demonstration windows
+// modally. It always opens on the welcome page, whichever page its description stores.
+
+#include "framework/controls/Form.h"
+
+class TPageControl;
+class TTabSheet;
+
+class TMainFm : public TForm {
+    VQ_CLASS(TMainFm, TForm)
+public:
+    explicit TMainFm(TComponent* AOwner);
+    // ":/forms/MainForm.vqf".
+    String FormResourceName() const override;
+
+    // Components bound by name when the description is read.
+    TPageControl* MainPc = nullptr;
+    TTabSheet* WelcomeWp = nullptr;
+
+    // OnCreate: the welcome page becomes the active page.
+    void FormCreate(TObject* Sender);
+    // Buttons that show a demonstration window modally.
+    void Form2BtClick(TObject* Sender); // Form2Fm, borders, images and meters
+    void Form3BtClick(TObject* Sender); // Form3Fm, menu button and splitter
+    void Form4BtClick(TObject* Sender); // Form4Fm, the wizard
+    void Button1Click(TObject* Sender); // Form5Fm, popup calendar
+    void Button2Click(TObject* Sender); // Form6Fm, standard calendar
+    void Button3Click(TObject* Sender); // Form7Fm, read-only calendar
+    void Button5Click(TObject* Sender); // OrderFm, order information
+};
+
+// The program's main window, made hidden at start and freed at exit.
+extern TMainFm* MainFm;

@@ -1,0 +1,12 @@
+// The demonstration program: starts the library's units, creates every window hidden, runs
+// the message loop until the main window closes and shuts everything down in reverse.
+
+#include "app/DemoProgram.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TDemoProgram program;
+    return program.Execute();
+}
