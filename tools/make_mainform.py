@@ -64,15 +64,16 @@ def run_codes(run):
     return codes
 
 
-def rtf_document(paragraphs):
-    """paragraphs: lists of runs (or TAB); an empty list is an empty line."""
+def rtf_document(paragraphs, tabs=None):
+    """paragraphs: lists of runs (or TAB); an empty list is an empty line. tabs: a tab stop in
+    twips for every paragraph."""
     fonts = "".join(
         "{\\f%d\\%s%s %s;}" % (i, fam, "\\fcharset%d" % cs if cs is not None else "", name)
         for i, fam, cs, name in FONTS)
     colors = "".join("\\red%d\\green%d\\blue%d;" % c for c in COLORS)
     lines = ["{\\rtf1\\ansi\\deff0\\deftab720{\\fonttbl%s}" % fonts,
              "{\\colortbl%s}" % colors]
-    body = "\\deflang1033\\pard"
+    body = "\\deflang1033\\pard" + ("\\tx%d" % tabs if tabs else "")
     current = None
     for para in paragraphs:
         if not para:
@@ -248,7 +249,7 @@ LABELS = """\
     Top = 312
     Width = 273
     Height = 16
-    Caption = 'Visit the Varnholt web site at www.varnholt.example:'
+    Caption = 'Visit us at www.varnholt.example:'
     Font.Charset = DEFAULT_CHARSET
     Font.Color = clPurple
     Font.Height = -13
@@ -273,7 +274,7 @@ LABELS = """\
 
 
 
-def rich_label(name, bounds, paragraphs, tab_order, indent):
+def rich_label(name, bounds, paragraphs, tab_order, indent, tabs=None):
     pad = " " * indent
     left, top, width, height = bounds
     return "\n".join([
@@ -286,7 +287,7 @@ def rich_label(name, bounds, paragraphs, tab_order, indent):
         "%s  TabOrder = %d" % (pad, tab_order),
         "%s  TabStop = False" % pad,
         "%s  RichText =" % pad,
-        vqf_string(rtf_document(paragraphs), indent + 4),
+        vqf_string(rtf_document(paragraphs, tabs), indent + 4),
         "%send" % pad,
     ])
 
@@ -355,8 +356,8 @@ def main_form():
             button("Form4Bt", (292, 16, 89, 25), "Show...", 0, "Form4BtClick")]),
         sheet("TabSheet9", "Hot key", [
             rich_label("VQRichLabel10", (8, 16, 377, 70), HOT_KEY, 0, 6),
-            rich_label("VQRichLabel11", (24, 104, 333, 16), HOT_KEY_LOCAL, 1, 6),
-            rich_label("VQRichLabel12", (24, 124, 333, 16), HOT_KEY_GLOBAL, 2, 6)]),
+            rich_label("VQRichLabel11", (24, 104, 333, 16), HOT_KEY_LOCAL, 1, 6, tabs=720),
+            rich_label("VQRichLabel12", (24, 124, 333, 16), HOT_KEY_GLOBAL, 2, 6, tabs=720)]),
         sheet("TabSheet4", "Dialog controls", [
             rich_label("VQRichLabel1", (8, 16, 257, 16), DIALOGS, 2, 6),
             button("AboutBt", (292, 16, 89, 25), "About...", 0),
