@@ -3,6 +3,9 @@
 // RegisterVQStdCmpClasses() makes them known to form descriptions.
 
 #include "components/std/VQCalendar.h"
+#include "components/std/VQCustomRichEdit.h"
+#include "components/std/VQRichEdit.h"
+#include "components/std/VQRichLabel.h"
 
 // Registers the unit's component classes with the class registry (idempotent).
 void RegisterVQStdCmpClasses();
