@@ -64,6 +64,8 @@ void TCustomGrid::SetFixedCols(int value) {
         throw EInvalidOperation(
             QStringLiteral("Fixed column count must be less than column count"));
     FFixedCols = value;
+    // Scrolling starts again right after the fixed columns.
+    FTopLeft.X = value;
     ClampCurrent();
     Invalidate();
 }
@@ -73,6 +75,7 @@ void TCustomGrid::SetFixedRows(int value) {
     if (value < 0 || value >= RowCount())
         throw EInvalidOperation(QStringLiteral("Fixed row count must be less than row count"));
     FFixedRows = value;
+    FTopLeft.Y = value;
     ClampCurrent();
     Invalidate();
 }
@@ -91,12 +94,14 @@ void TCustomGrid::ClampCurrent() {
 void TCustomGrid::SetDefaultColWidth(int value) {
     FDefaultColWidth = value;
     std::fill(FColWidths.begin(), FColWidths.end(), value);
+    FitTopLeft();
     Invalidate();
 }
 
 void TCustomGrid::SetDefaultRowHeight(int value) {
     FDefaultRowHeight = value;
     std::fill(FRowHeights.begin(), FRowHeights.end(), value);
+    FitTopLeft();
     Invalidate();
 }
 
@@ -107,6 +112,7 @@ int TCustomGrid::ColWidths(int index) const {
 void TCustomGrid::SetColWidths(int index, int value) {
     if (index < 0 || index >= ColCount() || FColWidths[size_t(index)] == value) return;
     FColWidths[size_t(index)] = value;
+    FitTopLeft();
     Invalidate();
 }
 
@@ -117,6 +123,7 @@ int TCustomGrid::RowHeights(int index) const {
 void TCustomGrid::SetRowHeights(int index, int value) {
     if (index < 0 || index >= RowCount() || FRowHeights[size_t(index)] == value) return;
     FRowHeights[size_t(index)] = value;
+    FitTopLeft();
     Invalidate();
 }
 
@@ -427,6 +434,32 @@ void TCustomGrid::ScrollIntoView(int ACol, int ARow) {
         while (FTopLeft.Y < ARow && ARow >= FTopLeft.Y + VisibleRowCount())
             ++FTopLeft.Y;
     }
+}
+
+// Scrolls back as far as the cells up to the last one still fit, so that a grid that has grown
+// (or whose cells shrank) shows its first cells again.
+void TCustomGrid::FitTopLeft() {
+    auto fits = [](int first, int count, int fixed, int limit, bool lines, auto extent) {
+        int total = 0;
+        for (int i = 0; i < fixed; ++i)
+            total += extent(i);
+        for (int i = first; i < count; ++i)
+            total += extent(i);
+        return total - (lines ? 1 : 0) <= limit;
+    };
+    const auto colExtent = [this](int i) { return ColExtent(i); };
+    const auto rowExtent = [this](int i) { return RowExtent(i); };
+    while (FTopLeft.X > FFixedCols && fits(FTopLeft.X - 1, ColCount(), FFixedCols, ClientWidth(),
+                                           VertLinesTakeRoom(), colExtent))
+        --FTopLeft.X;
+    while (FTopLeft.Y > FFixedRows && fits(FTopLeft.Y - 1, RowCount(), FFixedRows, ClientHeight(),
+                                           HorzLinesTakeRoom(), rowExtent))
+        --FTopLeft.Y;
+}
+
+void TCustomGrid::Resize() {
+    FitTopLeft();
+    inherited::Resize();
 }
 
 void TCustomGrid::SetLeftCol(int value) {

@@ -150,6 +150,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Ctl3DChanged() override;
+    void Resize() override;
     TRect BorderInsets() const override;
     void PaintWindow(QWidget* widget) override;
 
@@ -177,6 +178,7 @@ private:
     void InvalidateSelection(const TGridRect& r);
     void ScrollIntoView(int ACol, int ARow);
     void ClampCurrent();
+    void FitTopLeft();
     void StopTracking();
     void TrackTimer();
     // Cell under a point, with points beyond the grid's edges taken to the nearest cell on
