@@ -14,8 +14,7 @@
 
 namespace {
 
-// Space around a tab's text, and between the strip and the control's edges.
-constexpr int kTabPadding = 6;
+// Space between the strip and the control's edges.
 constexpr int kStripMargin = 2;
 // Inset of the pages inside the frame below the strip.
 constexpr int kPageInset = 4;
@@ -205,8 +204,23 @@ void TPageControl::Change() {
 // Tab layout -----------------------------------------------------------------------------------
 
 int TPageControl::RowHeight() const {
+    return TabSize(QString()).height();
+}
+
+QSize TPageControl::TabSize(const QString& caption) const {
+    // Measured as QTabBar measures its tabs, in the style that draws them.
+    QWidget* w = Widget();
+    QStyle* style = w ? w->style() : QApplication::style();
     const QFontMetrics fm(Font()->Handle());
-    return std::max(fm.height() + 6, 18);
+    QStyleOptionTab opt;
+    if (w) opt.initFrom(w);
+    opt.fontMetrics = fm;
+    opt.shape = QTabBar::RoundedNorth;
+    opt.text = caption;
+    const int hframe = style->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, w);
+    const int vframe = style->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, w);
+    const QSize content(fm.horizontalAdvance(DisplayText(caption)) + hframe, fm.height() + vframe);
+    return style->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, w);
 }
 
 int TPageControl::TabStripHeight() const {
@@ -221,7 +235,6 @@ TRect TPageControl::DisplayRect() const {
 
 void TPageControl::UpdateTabs() {
     FTabs.clear();
-    const QFontMetrics fm(Font()->Handle());
     const int rowHeight = RowHeight();
     const int available = std::max(1, Width() - 2 * kStripMargin);
 
@@ -229,7 +242,7 @@ void TPageControl::UpdateTabs() {
     int rowWidth = 0;
     for (TTabSheet* p : FPages) {
         if (!p->TabVisible()) continue;
-        const int w = fm.horizontalAdvance(DisplayText(p->Caption())) + 2 * kTabPadding;
+        const int w = TabSize(p->Caption()).width();
         if (FMultiLine && !rows.back().empty() && rowWidth + w > available) {
             rows.emplace_back();
             rowWidth = 0;
@@ -335,6 +348,16 @@ void TPageControl::Resize() {
     TWinControl::Resize();
 }
 
+void TPageControl::CreateWnd() {
+    TWinControl::CreateWnd();
+    UpdateTabs();
+}
+
+void TPageControl::UpdateWidgetFont() {
+    // The style draws the tab captions in the widget's font.
+    if (QWidget* w = Widget()) w->setFont(Font()->Handle());
+}
+
 void TPageControl::FontChanged() {
     TWinControl::FontChanged();
     UpdateTabs();
@@ -379,6 +402,7 @@ void TPageControl::DoExit() {
 
 void TPageControl::PaintWindow(QWidget* widget) {
     QPainter p(widget);
+    p.setFont(Font()->Handle());
     QStyle* style = widget->style();
     const int strip = TabStripHeight();
     const TTab* active = FindTab(FActivePage);
@@ -395,6 +419,7 @@ void TPageControl::PaintWindow(QWidget* widget) {
     auto drawTab = [&](const TTab& t, size_t index) {
         QStyleOptionTab opt;
         opt.initFrom(widget);
+        opt.fontMetrics = QFontMetrics(Font()->Handle());
         opt.rect = t.Rect;
         opt.text = t.Page->Caption();
         opt.shape = QTabBar::RoundedNorth;

@@ -11,6 +11,7 @@
 #include "framework/controls/WinControl.h"
 
 #include <QRect>
+#include <QSize>
 #include <vector>
 
 class TTabSheet;
@@ -63,6 +64,8 @@ protected:
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void Resize() override;
     void FontChanged() override;
+    void UpdateWidgetFont() override;
+    void CreateWnd() override;
     // The active tab shows the focus.
     void DoEnter() override;
     void DoExit() override;
@@ -87,6 +90,7 @@ private:
     const TTab* FindTab(const TTabSheet* page) const;
     int TabStripHeight() const;
     int RowHeight() const;
+    QSize TabSize(const QString& caption) const;
 
     std::vector<TTabSheet*> FPages;
     TTabSheet* FActivePage = nullptr;
