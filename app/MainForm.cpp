@@ -7,6 +7,8 @@
 #include "app/Form6.h"
 #include "app/Form7.h"
 #include "app/OrderForm.h"
+#include "components/gfx/VQAnimImage.h"
+#include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/PageControl.h"
 #include "framework/stdctrls/TabSheet.h"
 
@@ -16,6 +18,8 @@ VQ_PUBLISH(TMainFm) {
     P.Inherit();
     P.ComponentField("MainPc", &TMainFm::MainPc);
     P.ComponentField("WelcomeWp", &TMainFm::WelcomeWp);
+    P.ComponentField("VQAnimImage1", &TMainFm::VQAnimImage1);
+    P.ComponentField("AnimateCb", &TMainFm::AnimateCb);
     P.Handler("FormCreate", &TMainFm::FormCreate);
     P.Handler("Form2BtClick", &TMainFm::Form2BtClick);
     P.Handler("Form3BtClick", &TMainFm::Form3BtClick);
@@ -24,6 +28,7 @@ VQ_PUBLISH(TMainFm) {
     P.Handler("Button2Click", &TMainFm::Button2Click);
     P.Handler("Button3Click", &TMainFm::Button3Click);
     P.Handler("Button5Click", &TMainFm::Button5Click);
+    P.Handler("AnimateCbClick", &TMainFm::AnimateCbClick);
 }
 
 TMainFm::TMainFm(TComponent* AOwner) : TForm(AOwner) {}
@@ -64,4 +69,8 @@ void TMainFm::Button3Click(TObject*) {
 }
 void TMainFm::Button5Click(TObject*) {
     ShowModalIfExists(OrderFm);
+}
+
+void TMainFm::AnimateCbClick(TObject*) {
+    VQAnimImage1->SetAnimate(AnimateCb->Checked());
 }

@@ -5,8 +5,10 @@
 
 #include "framework/controls/Form.h"
 
+class TCheckBox;
 class TPageControl;
 class TTabSheet;
+class TVQAnimImage;
 
 class TMainFm : public TForm {
     VQ_CLASS(TMainFm, TForm)
@@ -18,6 +20,8 @@ public:
     // Components bound by name when the description is read.
     TPageControl* MainPc = nullptr;
     TTabSheet* WelcomeWp = nullptr;
+    TVQAnimImage* VQAnimImage1 = nullptr;
+    TCheckBox* AnimateCb = nullptr;
 
     // OnCreate: the welcome page becomes the active page.
     void FormCreate(TObject* Sender);
@@ -29,6 +33,8 @@ public:
     void Button2Click(TObject* Sender); // Form6Fm, standard calendar
     void Button3Click(TObject* Sender); // Form7Fm, read-only calendar
     void Button5Click(TObject* Sender); // OrderFm, order information
+    // The animation page's check box switches VQAnimImage1's animation.
+    void AnimateCbClick(TObject* Sender);
 };
 
 // The program's main window, made hidden at start and freed at exit.

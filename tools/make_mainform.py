@@ -12,6 +12,9 @@ NUL at the end. Writing them here keeps the tables identical and the escaping ri
 import pathlib
 import sys
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import gfx_images  # noqa: E402  (the animation frames)
+
 FONTS = [  # index, family class, charset, name
     (0, "fswiss", None, "MS Sans Serif"),
     (1, "froman", 2, "Symbol"),
@@ -323,6 +326,16 @@ def sheet(name, caption, children):
                      ["    end"])
 
 
+def image_list():
+    """ImageList1: the ten 64 by 64 frames of VQAnimImage1, drawn by tools/gfx_images.py."""
+    return "\n".join([
+        "  object ImageList1: TImageList",
+        "    Height = 64",
+        "    Width = 64",
+        "    Bitmap = %s" % gfx_images.vqf_binary(gfx_images.anim_frames_png(), 6),
+        "  end"])
+
+
 def main_form():
     pages = [
         sheet("WelcomeWp", "Welcome!", [
@@ -343,8 +356,10 @@ def main_form():
         sheet("TabSheet7", "Rich label", [
             rich_label("VQRichLabel7", (8, 16, 377, 592), RICH_LABEL, 0, 6)]),
         sheet("TabSheet10", "Anim image", [
+            control("TVQAnimImage", "VQAnimImage1", (292, 16, 89, 70), 6, BorderSpace=3,
+                    ImageList="@ImageList1", Index=9, Period=1000),
             control("TCheckBox", "AnimateCb", (292, 100, 97, 17), 6, Caption="Animate image",
-                    TabOrder=0),
+                    TabOrder=0, OnClick="@AnimateCbClick"),
             rich_label("VQRichLabel13", (8, 16, 256, 141), ANIM_IMAGE, 1, 6)]),
         sheet("TabSheet8", "Tray icon", [
             control("TCheckBox", "ShowTrayIconCb", (292, 16, 97, 17), 6,
@@ -429,11 +444,12 @@ object MainFm: TMainFm
 """ % {"bold": bold}
     label2, label4 = LABELS.split("  object Label4: TLabel\n")
     label4 = "  object Label4: TLabel\n" + label4
-    footer = "  end\n%s%s\n%s%s\nend\n" % (
+    footer = "  end\n%s%s\n%s%s\n%s\nend\n" % (
         label2 % {"bold": bold}, button("WebSiteBt", (308, 308, 105, 25), "Access Web Site", 1,
                                          indent=2),
         label4 % {"bold": bold},
-        button("Button5", (308, 340, 105, 25), "Order Information", 2, "Button5Click", indent=2))
+        button("Button5", (308, 340, 105, 25), "Order Information", 2, "Button5Click", indent=2),
+        image_list())
     return header + "\n".join(pages) + "\n" + footer
 
 
