@@ -37,7 +37,10 @@ void TApplication::SetTitle(const String& value) {
 }
 
 void TApplication::SetMainForm(TForm* form) {
-    if (!FMainForm) FMainForm = form;
+    if (FMainForm || !form) return;
+    FMainForm = form;
+    // A main form the application does not own still tells it when it goes.
+    form->FreeNotification(this);
 }
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {

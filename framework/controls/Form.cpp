@@ -43,6 +43,11 @@ bool AnyControl(const TWinControl* parent, const std::function<bool(TControl*)>&
     return false;
 }
 
+// Raising a window means nothing to the offscreen platform of tests, which only complains.
+void RaiseWindow(QWidget* w) {
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();
+}
+
 } // namespace
 
 const TIdentMap* ModalResultIdents() {
@@ -348,7 +353,7 @@ void TForm::ApplyVisible() {
             w->showMaximized();
         else
             w->show();
-        w->raise();
+        RaiseWindow(w);
         w->activateWindow();
         if (FActiveControl && FActiveControl->CanFocus()) {
             FActiveControl->HandleNeeded();
@@ -402,7 +407,7 @@ bool TForm::Active() const {
 
 void TForm::BringToFront() {
     if (QWidget* w = Widget(); w && w->isVisible()) {
-        w->raise();
+        RaiseWindow(w);
         w->activateWindow();
     }
 }
