@@ -1,0 +1,127 @@
+// Push buttons, check boxes and radio buttons: clicks, states, groups and owner drawing.
+#include "framework/controls/Form.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/stdctrls/StdCtrls.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TPaintedButton : public TButton {
+public:
+    explicit TPaintedButton(TComponent* owner) : TButton(owner) { SetOwnerDraw(true); }
+    std::vector<TOwnerDrawState> States;
+
+protected:
+    void DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state) override {
+        States.push_back(state);
+        canvas->Brush()->SetColor(state.Contains(odDisabled) ? clBlue : clFuchsia);
+        canvas->FillRect(rect);
+    }
+};
+
+} // namespace
+
+TEST(ButtonClick, SetsTheFormsModalResultThenFiresOnClick) {
+    TForm form(nullptr);
+    auto* button = new TButton(&form);
+    button->SetParent(&form);
+    button->SetModalResult(mrYes);
+    TModalResult during = mrNone;
+    button->OnClick = [&](TObject*) { during = form.ModalResult(); };
+    form.Show();
+    QTest::mouseClick(button->Widget(), Qt::LeftButton);
+    EXPECT_EQ(during, mrYes);
+}
+
+TEST(ButtonOwnerDraw, PaintsTheWholeButtonWithItsState) {
+    TForm form(nullptr);
+    auto* button = new TPaintedButton(&form);
+    button->SetParent(&form);
+    button->SetBounds(0, 0, 60, 30);
+    button->SetDefault(true);
+    form.Show();
+    QImage shot = button->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(0, 0)), QColor(255, 0, 255));
+    EXPECT_EQ(QColor(shot.pixel(59, 29)), QColor(255, 0, 255));
+    ASSERT_FALSE(button->States.empty());
+    EXPECT_TRUE(button->States.back().Contains(odDefault));
+    button->SetEnabled(false);
+    shot = button->Widget()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(30, 15)), QColor(0, 0, 255));
+    EXPECT_TRUE(button->States.back().Contains(odDisabled));
+}
+
+TEST(CheckBoxState, ClickCyclesThroughGrayedOnlyWhenAllowed) {
+    TForm form(nullptr);
+    auto* box = new TCheckBox(&form);
+    box->SetParent(&form);
+    int clicks = 0;
+    box->OnClick = [&](TObject*) { ++clicks; };
+    form.Show();
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    EXPECT_EQ(box->State(), cbChecked);
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    EXPECT_EQ(box->State(), cbUnchecked);
+    box->SetAllowGrayed(true);
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    EXPECT_EQ(box->State(), cbGrayed);
+    EXPECT_EQ(static_cast<QCheckBox*>(box->Widget())->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(clicks, 3);
+    // Code changes fire OnClick too, and reach the box.
+    box->SetChecked(true);
+    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(static_cast<QCheckBox*>(box->Widget())->checkState(), Qt::Checked);
+}
+
+TEST(RadioGroup, CheckingOneUnchecksItsSiblingsOnly) {
+    TForm form(nullptr);
+    auto* groupA = new TPanel(&form);
+    groupA->SetParent(&form);
+    auto* groupB = new TPanel(&form);
+    groupB->SetParent(&form);
+    auto radio = [&](TPanel* parent, int top) {
+        auto* r = new TRadioButton(&form);
+        r->SetParent(parent);
+        r->SetTop(top);
+        return r;
+    };
+    TRadioButton* a1 = radio(groupA, 0);
+    TRadioButton* a2 = radio(groupA, 20);
+    TRadioButton* b1 = radio(groupB, 0);
+    a1->SetChecked(true);
+    b1->SetChecked(true);
+    a2->SetChecked(true);
+    EXPECT_FALSE(a1->Checked());
+    EXPECT_TRUE(a2->Checked());
+    EXPECT_TRUE(b1->Checked());
+    // Code may leave a group with none checked.
+    a2->SetChecked(false);
+    EXPECT_FALSE(a1->Checked() || a2->Checked());
+}
+
+TEST(RadioGroup, UserClicksMoveTheCheckAndACheckedOneStaysChecked) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    auto* r1 = new TRadioButton(&form);
+    r1->SetParent(&form);
+    auto* r2 = new TRadioButton(&form);
+    r2->SetParent(&form);
+    r2->SetTop(30);
+    int clicks = 0;
+    r2->OnClick = [&](TObject*) { ++clicks; };
+    r1->SetChecked(true);
+    form.Show();
+    QTest::mouseClick(r2->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    EXPECT_TRUE(r2->Checked());
+    EXPECT_FALSE(r1->Checked());
+    EXPECT_FALSE(static_cast<QRadioButton*>(r1->Widget())->isChecked());
+    QTest::mouseClick(r2->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+    EXPECT_TRUE(r2->Checked());
+    EXPECT_TRUE(static_cast<QRadioButton*>(r2->Widget())->isChecked());
+    EXPECT_EQ(clicks, 1);
+}
