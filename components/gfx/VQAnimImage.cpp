@@ -134,9 +134,10 @@ void TVQAnimImage::SetStyle(TVQAnimImageStyle value) {
 void TVQAnimImage::Notification(TComponent* AComponent, TOperation Operation) {
     TVQGraphicControl::Notification(AComponent, Operation);
     if (Operation != opRemove || AComponent != FImageList) return;
-    SetAnimate(false);
-    // The list is going: its destructor has let go of the link already.
+    // The list is going and is already half destroyed: forget it before anything else could
+    // call into it (its destructor has let go of the link already).
     FImageList = nullptr;
+    SetAnimate(false);
     ImageListChanged();
 }
 
