@@ -73,7 +73,7 @@ void TWinControl::InsertControl(TControl* control) {
     if (control->FParentFont) control->TakeParentFont();
     if (control->FParentColor) control->TakeParentColor();
     if (control->FParentShowHint) control->ParentShowHintChanged();
-    if (HandleAllocated()) {
+    if (HandleAllocated() && !DefersChildHandles()) {
         control->CreateWnd();
         UpdateStacking();
         if (TForm* form = ParentForm()) form->UpdateTabChain();
@@ -402,9 +402,19 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateChildHandles() {
+    if (DefersChildHandles()) return;
     for (TControl* c : FControls)
         c->CreateWnd();
     UpdateStacking();
+}
+
+void TWinControl::CreatePendingChildHandles() {
+    if (!HandleAllocated() || DefersChildHandles()) return;
+    const bool missing = std::any_of(FControls.begin(), FControls.end(),
+                                     [](TControl* c) { return !c->HandleAllocated(); });
+    if (!missing) return;
+    CreateChildHandles();
+    if (TForm* form = ParentForm()) form->UpdateTabChain();
 }
 
 void TWinControl::DestroyChildHandles() {

@@ -108,6 +108,12 @@ protected:
     void ClientOriginChanged();
     // Qt's tab chain of the form, rebuilt from TabOrder.
     void UpdateTabChain();
+    // True while the children's windows wait until this control is shown (a hidden page):
+    // nothing of theirs is needed before then, and a window of many pages starts faster.
+    // A child still gets its window at once when something asks for it (HandleNeeded).
+    virtual bool DefersChildHandles() const { return false; }
+    // Creates the windows that waited, once the control no longer defers them.
+    void CreatePendingChildHandles();
 
 private:
     friend class TControl;

@@ -76,6 +76,12 @@ void TTabSheet::SetTabVisible(bool value) {
     if (FPageControl) FPageControl->UpdateTabs();
 }
 
+void TTabSheet::VisibleChanged() {
+    // The page's windows exist before it shows, so it appears whole.
+    CreatePendingChildHandles();
+    TWinControl::VisibleChanged();
+}
+
 void TTabSheet::TextChanged() {
     TWinControl::TextChanged();
     if (FPageControl) FPageControl->UpdateTabs();

@@ -29,6 +29,9 @@ public:
 
 protected:
     void TextChanged() override;
+    void VisibleChanged() override;
+    // A page's controls get their windows when the page is first shown.
+    bool DefersChildHandles() const override { return !Visible(); }
 
 private:
     friend class TPageControl;

@@ -125,6 +125,35 @@ TEST_F(PageControl, WrittenDescriptionReadsBackTheSame) {
     EXPECT_EQ(TFormWriter::Write(again.get()), text);
 }
 
+TEST_F(PageControl, HiddenPagesGetTheirWindowsWhenFirstShown) {
+    Show();
+    auto* inner1 = dynamic_cast<TWinControl*>(Form->FindComponent(QStringLiteral("Inner1")));
+    auto* inner2 = dynamic_cast<TWinControl*>(Form->FindComponent(QStringLiteral("Inner2")));
+    ASSERT_TRUE(inner1 && inner2);
+    EXPECT_TRUE(inner2->HandleAllocated());
+    EXPECT_TRUE(Page("First")->HandleAllocated());
+    EXPECT_FALSE(inner1->HandleAllocated());
+
+    // A control added to a hidden page waits too.
+    auto* late = new TPanel(Form.get());
+    late->SetParent(Page("Fourth"));
+    EXPECT_FALSE(late->HandleAllocated());
+
+    Pc->SetActivePage(Page("First"));
+    ASSERT_TRUE(inner1->HandleAllocated());
+    EXPECT_EQ(inner1->Widget()->parentWidget(), Page("First")->Widget());
+    EXPECT_EQ(inner1->Widget()->geometry(), QRect(4, 4, 50, 20));
+    EXPECT_TRUE(inner1->Widget()->isVisible());
+
+    // Asked for, a window is made at once, hidden page or not.
+    late->HandleNeeded();
+    ASSERT_TRUE(late->HandleAllocated());
+    EXPECT_EQ(late->Widget()->parentWidget(), Page("Fourth")->Widget());
+    EXPECT_FALSE(late->Widget()->isVisible());
+    Pc->SetActivePage(Page("Fourth"));
+    EXPECT_TRUE(late->Widget()->isVisible());
+}
+
 TEST_F(PageControl, ClickOnATabAsksThenChanges) {
     Show();
     ClickTab(Page("Fourth"));
