@@ -374,6 +374,8 @@ void TCustomRichEdit::SetWordWrap(bool value) {
     FWordWrap = value;
     if (QTextEdit* e = TextEdit())
         e->setLineWrapMode(value ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    else
+        ApplyFormattingRect();
     ApplyScrollBars();
 }
 
@@ -479,10 +481,16 @@ void TCustomRichEdit::ResetFormattingRect() {
 
 void TCustomRichEdit::ApplyFormattingRect() {
     // A set rectangle is the text area itself; the default one keeps a pixel off the border.
-    FDocument->setDocumentMargin(FFormatRectSet ? 0 : 1);
-    auto* e = static_cast<TEditWidget*>(TextEdit());
-    if (!e) return;
+    const qreal margin = FFormatRectSet ? 0 : 1;
+    if (FDocument->documentMargin() != margin) FDocument->setDocumentMargin(margin);
     const TRect r = EffectiveFormattingRect();
+    auto* e = static_cast<TEditWidget*>(TextEdit());
+    if (!e) {
+        // Without a window the text is laid out for the rectangle it will have, so that text
+        // loaded now is laid out once.
+        SetLayoutWidth(FWordWrap ? std::max(1, r.Width()) : -1);
+        return;
+    }
     const int fw = e->frameWidth();
     // The viewport cannot reach past the window or over its frame.
     const QMargins m(std::max(0, r.Left - fw), std::max(0, r.Top - fw),
@@ -491,8 +499,13 @@ void TCustomRichEdit::ApplyFormattingRect() {
 }
 
 int TCustomRichEdit::ContentHeight(int width) const {
-    FDocument->setTextWidth(FWordWrap ? std::max(1, width) : -1);
+    SetLayoutWidth(FWordWrap ? std::max(1, width) : -1);
     return int(qCeil(FDocument->size().height()));
+}
+
+void TCustomRichEdit::SetLayoutWidth(int width) const {
+    // Qt lays the whole document out again on every width it is given, even the same one.
+    if (FDocument->textWidth() != qreal(width)) FDocument->setTextWidth(width);
 }
 
 TRect TCustomRichEdit::RequiredBounds() const {
@@ -614,17 +627,15 @@ void TCustomRichEdit::PasteFromClipboard() {
 // Window ----------------------------------------------------------------------------------------
 
 QWidget* TCustomRichEdit::CreateWidget(QWidget* parentWidget) {
+    // The document joins in CreateWnd, once the window has its size, font and margins: each
+    // of those set afterwards would lay the whole text out again.
     auto* e = new TEditWidget(this, parentWidget);
-    e->setDocument(FDocument.get());
-    e->setTextCursor(FCursor);
     e->setReadOnly(FReadOnly);
     e->setLineWrapMode(FWordWrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     e->setTabChangesFocus(!FWantTabs);
     e->setAcceptRichText(true);
     e->setFrameStyle(FBorderStyle == bsNone ? QFrame::NoFrame
                                             : QFrame::StyledPanel | QFrame::Sunken);
-    QObject::connect(e, &QTextEdit::cursorPositionChanged, e, [this] { SelectionMoved(); });
-    QObject::connect(e, &QTextEdit::selectionChanged, e, [this] { SelectionMoved(); });
     return e;
 }
 
@@ -640,9 +651,15 @@ void TCustomRichEdit::SelectionMoved() {
 
 void TCustomRichEdit::CreateWnd() {
     TWinControl::CreateWnd();
+    auto* e = static_cast<TEditWidget*>(TextEdit());
+    if (!e) return;
     ApplyScrollBars();
     ApplyFormattingRect();
     ApplyPalette();
+    e->setDocument(FDocument.get());
+    e->setTextCursor(FCursor);
+    QObject::connect(e, &QTextEdit::cursorPositionChanged, e, [this] { SelectionMoved(); });
+    QObject::connect(e, &QTextEdit::selectionChanged, e, [this] { SelectionMoved(); });
 }
 
 void TCustomRichEdit::DestroyWnd() {

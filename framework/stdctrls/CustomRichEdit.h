@@ -168,6 +168,7 @@ private:
     bool RoomFor(int start, int end, int inserted) const;
     int TextLength() const;
     int ContentHeight(int width) const;
+    void SetLayoutWidth(int width) const;
     // Fires OnSelectionChange when the widget's selection really moved.
     void SelectionMoved();
 
