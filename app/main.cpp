@@ -2,10 +2,12 @@
 // the message loop until the main window closes and shuts everything down in reverse.
 
 #include "app/DemoProgram.h"
+#include "framework/graphics/FontPreload.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    TFontPreload fonts;
     QApplication app(argc, argv);
     TDemoProgram program;
     return program.Execute();

@@ -6,6 +6,7 @@
 
 #include "app/DemoProgram.h"
 #include "framework/controls/Application.h"
+#include "framework/graphics/FontPreload.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,6 +34,8 @@ void ProcessUntilExposed(QWidget* w) {
 }
 
 int ChildDemo(int argc, char** argv) {
+    // As the program's main does.
+    TFontPreload fonts;
     QApplication app(argc, argv);
     TDemoProgram program;
     program.Start();
