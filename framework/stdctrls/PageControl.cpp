@@ -18,6 +18,9 @@ namespace {
 constexpr int kStripMargin = 2;
 // Inset of the pages inside the frame below the strip.
 constexpr int kPageInset = 4;
+// Space above and below a tab's text. The classic rows are this compact, and window layouts
+// made for them (three rows of tabs over a page of controls) need the page height it leaves.
+constexpr int kTabTextVSpace = 3;
 
 // The caption as drawn: "&&" is an ampersand, a single '&' marks the accelerator.
 QString DisplayText(const QString& caption) {
@@ -208,7 +211,8 @@ int TPageControl::RowHeight() const {
 }
 
 QSize TPageControl::TabSize(const QString& caption) const {
-    // Measured as QTabBar measures its tabs, in the style that draws them.
+    // Widths are measured as QTabBar measures its tabs, in the style that draws them; the
+    // height is the classic one.
     QWidget* w = Widget();
     QStyle* style = w ? w->style() : QApplication::style();
     const QFontMetrics fm(Font()->Handle());
@@ -220,7 +224,8 @@ QSize TPageControl::TabSize(const QString& caption) const {
     const int hframe = style->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, w);
     const int vframe = style->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, w);
     const QSize content(fm.horizontalAdvance(DisplayText(caption)) + hframe, fm.height() + vframe);
-    return style->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, w);
+    const QSize styled = style->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, w);
+    return QSize(styled.width(), fm.height() + 2 * kTabTextVSpace);
 }
 
 int TPageControl::TabStripHeight() const {
