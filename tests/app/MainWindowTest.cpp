@@ -66,6 +66,22 @@ TEST_F(MainWindow, HasTheTwelvePagesInTabOrder) {
     EXPECT_TRUE(pc->MultiLine());
 }
 
+TEST_F(MainWindow, EveryPageHasRoomForItsControls) {
+    // Three rows of tabs must leave the pages the height their controls were laid out for.
+    TPageControl* pc = MainFm->MainPc;
+    for (int i = 0; i < pc->PageCount(); ++i) {
+        TTabSheet* page = pc->Pages(i);
+        for (int c = 0; c < page->ControlCount(); ++c) {
+            TControl* control = page->Controls(c);
+            // The rich label page's text is taller than the page, which clips it.
+            if (control->Name() == QLatin1String("VQRichLabel7")) continue;
+            const TRect r = control->BoundsRect();
+            EXPECT_LE(r.Bottom, page->ClientHeight()) << control->Name().toStdString();
+            EXPECT_LE(r.Right, page->ClientWidth()) << control->Name().toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindow, CannotBeResizedOrMaximised) {
     EXPECT_EQ(MainFm->BorderStyle(), bsSingle);
     EXPECT_EQ(MainFm->BorderIcons(), TBorderIcons({biSystemMenu, biMinimize}));
