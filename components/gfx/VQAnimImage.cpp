@@ -49,15 +49,15 @@ VQ_PUBLISH(TVQAnimImage) {
         .Info()
         .Enum = VQAnimImageStyleInfo();
     P.Property("Visible", &TVQAnimImage::Visible, &TVQAnimImage::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TVQAnimImage::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TVQAnimImage::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TVQAnimImage::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TVQAnimImage::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TVQAnimImage::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnMouseDown", &TVQAnimImage::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TVQAnimImage::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TVQAnimImage::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &TVQAnimImage::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TVQAnimImage::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TVQAnimImage::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TVQAnimImage::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TVQAnimImage::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TVQAnimImage::OnEndDrag, "TEndDragEvent");
+    P.Event("OnMouseDown", &TVQAnimImage::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TVQAnimImage::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TVQAnimImage::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &TVQAnimImage::OnStartDrag, "TStartDragEvent");
 }
 
 TVQAnimImage::TVQAnimImage(TComponent* AOwner)

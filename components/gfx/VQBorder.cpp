@@ -30,12 +30,12 @@ VQ_PUBLISH(TVQBorder) {
     P.Property("ShowHint", &TVQBorder::ShowHint, &TVQBorder::SetShowHint)
         .Stored(TStoredFn(&TControl::IsShowHintStored));
     P.Property("Visible", &TVQBorder::Visible, &TVQBorder::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TVQBorder::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TVQBorder::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TVQBorder::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TVQBorder::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TVQBorder::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnStartDrag", &TVQBorder::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TVQBorder::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TVQBorder::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TVQBorder::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TVQBorder::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TVQBorder::OnEndDrag, "TEndDragEvent");
+    P.Event("OnStartDrag", &TVQBorder::OnStartDrag, "TStartDragEvent");
 }
 
 TVQBorder::TVQBorder(TComponent* AOwner) : TVQGraphicControl(AOwner) {

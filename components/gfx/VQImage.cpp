@@ -36,16 +36,16 @@ VQ_PUBLISH(TVQImage) {
     P.Property("Style", &TVQImage::Style, &TVQImage::SetStyle).Default(vqisAutoSize);
     P.Property("Transparent", &TVQImage::Transparent, &TVQImage::SetTransparent).Default(false);
     P.Property("Visible", &TVQImage::Visible, &TVQImage::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TVQImage::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TVQImage::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TVQImage::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TVQImage::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TVQImage::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnMouseDown", &TVQImage::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TVQImage::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TVQImage::OnMouseUp, "TMouseEvent");
+    P.Event("OnClick", &TVQImage::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TVQImage::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TVQImage::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TVQImage::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TVQImage::OnEndDrag, "TEndDragEvent");
+    P.Event("OnMouseDown", &TVQImage::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TVQImage::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TVQImage::OnMouseUp, "TMouseEvent");
     P.Event("OnPaint", &TVQImage::OnPaint, "TNotifyEvent");
-    PublishEvent(P, "OnStartDrag", &TVQImage::OnStartDrag, "TStartDragEvent");
+    P.Event("OnStartDrag", &TVQImage::OnStartDrag, "TStartDragEvent");
 }
 
 TVQImage::TVQImage(TComponent* AOwner)

@@ -44,13 +44,13 @@ VQ_PUBLISH(TVQMeter) {
     P.Property("UseFontColor", &TVQMeter::UseFontColor, &TVQMeter::SetUseFontColor);
     P.Property("Value", &TVQMeter::Value, &TVQMeter::SetValue);
     P.Property("Visible", &TVQMeter::Visible, &TVQMeter::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TVQMeter::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TVQMeter::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TVQMeter::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TVQMeter::OnDragOver, "TDragOverEvent");
+    P.Event("OnClick", &TVQMeter::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TVQMeter::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TVQMeter::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TVQMeter::OnDragOver, "TDragOverEvent");
     P.Event("OnDrawMeter", &TVQMeter::OnDrawMeter, "TVQMDrawMeterEvent");
-    PublishEvent(P, "OnEndDrag", &TVQMeter::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnStartDrag", &TVQMeter::OnStartDrag, "TStartDragEvent");
+    P.Event("OnEndDrag", &TVQMeter::OnEndDrag, "TEndDragEvent");
+    P.Event("OnStartDrag", &TVQMeter::OnStartDrag, "TStartDragEvent");
     P.Event("OnSelectColor", &TVQMeter::OnSelectColor, "TVQMSelectColorEvent");
 }
 

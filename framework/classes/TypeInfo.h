@@ -270,8 +270,10 @@ public:
             [field](C* c, T v) { c->*field = v; });
     }
 
-    // An event held in a public std::function member.
-    template <class F> TPropRef Event(const char* name, F C::*member, const char* typeName) {
+    // An event held in a public std::function member of C or of one of its bases.
+    template <class F, class B>
+    requires std::is_base_of_v<B, C> TPropRef Event(const char* name, F B::*member,
+                                                    const char* typeName) {
         using Fn = typename vq_detail::FnTraits<F>::Type;
         TPropInfo p;
         p.Name = name;

@@ -164,12 +164,6 @@ bool IsAccel(QChar ch, const String& caption);
 
 using TStoredFn = std::function<bool(const TObject*)>;
 
-// Publishes an event member declared in a base class (P.Event wants a member of C itself).
-template <class C, class B, class F>
-TPropRef PublishEvent(TPublisher<C>& P, const char* name, F B::*member, const char* typeName) {
-    return P.Event(name, static_cast<F C::*>(member), typeName);
-}
-
 class TControl : public TComponent {
     VQ_CLASS(TControl, TComponent)
 public:

@@ -79,24 +79,24 @@ VQ_PUBLISH(TForm) {
     P.Property("TextHeight", &TForm::TextHeight, &TForm::SetTextHeight);
     P.Property("Visible", &TForm::Visible, &TForm::SetVisible).Default(false);
     P.Property("WindowState", &TForm::WindowState, &TForm::SetWindowState).Default(wsNormal);
-    PublishEvent(P, "OnActivate", &TForm::OnActivate, "TNotifyEvent");
-    PublishEvent(P, "OnClick", &TForm::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnClose", &TForm::OnClose, "TCloseEvent");
-    PublishEvent(P, "OnCloseQuery", &TForm::OnCloseQuery, "TCloseQueryEvent");
-    PublishEvent(P, "OnCreate", &TForm::OnCreate, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TForm::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDeactivate", &TForm::OnDeactivate, "TNotifyEvent");
-    PublishEvent(P, "OnDestroy", &TForm::OnDestroy, "TNotifyEvent");
-    PublishEvent(P, "OnHide", &TForm::OnHide, "TNotifyEvent");
-    PublishEvent(P, "OnKeyDown", &TForm::OnKeyDown, "TKeyEvent");
-    PublishEvent(P, "OnKeyPress", &TForm::OnKeyPress, "TKeyPressEvent");
-    PublishEvent(P, "OnKeyUp", &TForm::OnKeyUp, "TKeyEvent");
-    PublishEvent(P, "OnMouseDown", &TForm::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TForm::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TForm::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnPaint", &TForm::OnPaint, "TNotifyEvent");
-    PublishEvent(P, "OnResize", &TForm::OnResize, "TNotifyEvent");
-    PublishEvent(P, "OnShow", &TForm::OnShow, "TNotifyEvent");
+    P.Event("OnActivate", &TForm::OnActivate, "TNotifyEvent");
+    P.Event("OnClick", &TForm::OnClick, "TNotifyEvent");
+    P.Event("OnClose", &TForm::OnClose, "TCloseEvent");
+    P.Event("OnCloseQuery", &TForm::OnCloseQuery, "TCloseQueryEvent");
+    P.Event("OnCreate", &TForm::OnCreate, "TNotifyEvent");
+    P.Event("OnDblClick", &TForm::OnDblClick, "TNotifyEvent");
+    P.Event("OnDeactivate", &TForm::OnDeactivate, "TNotifyEvent");
+    P.Event("OnDestroy", &TForm::OnDestroy, "TNotifyEvent");
+    P.Event("OnHide", &TForm::OnHide, "TNotifyEvent");
+    P.Event("OnKeyDown", &TForm::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &TForm::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &TForm::OnKeyUp, "TKeyEvent");
+    P.Event("OnMouseDown", &TForm::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TForm::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TForm::OnMouseUp, "TMouseEvent");
+    P.Event("OnPaint", &TForm::OnPaint, "TNotifyEvent");
+    P.Event("OnResize", &TForm::OnResize, "TNotifyEvent");
+    P.Event("OnShow", &TForm::OnShow, "TNotifyEvent");
 }
 
 TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {

@@ -33,19 +33,19 @@ VQ_PUBLISH(TButton) {
     P.Property("TabOrder", &TButton::TabOrder, &TButton::SetTabOrder).Default(-1);
     P.Property("TabStop", &TButton::TabStop, &TButton::SetTabStop).Default(true);
     P.Property("Visible", &TButton::Visible, &TButton::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TButton::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TButton::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TButton::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TButton::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnEnter", &TButton::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &TButton::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnKeyDown", &TButton::OnKeyDown, "TKeyEvent");
-    PublishEvent(P, "OnKeyPress", &TButton::OnKeyPress, "TKeyPressEvent");
-    PublishEvent(P, "OnKeyUp", &TButton::OnKeyUp, "TKeyEvent");
-    PublishEvent(P, "OnMouseDown", &TButton::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TButton::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TButton::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &TButton::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TButton::OnClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TButton::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TButton::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TButton::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &TButton::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &TButton::OnExit, "TNotifyEvent");
+    P.Event("OnKeyDown", &TButton::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &TButton::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &TButton::OnKeyUp, "TKeyEvent");
+    P.Event("OnMouseDown", &TButton::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TButton::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TButton::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &TButton::OnStartDrag, "TStartDragEvent");
 }
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {

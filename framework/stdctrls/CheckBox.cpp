@@ -36,19 +36,19 @@ VQ_PUBLISH(TCheckBox) {
     P.Property("TabOrder", &TCheckBox::TabOrder, &TCheckBox::SetTabOrder).Default(-1);
     P.Property("TabStop", &TCheckBox::TabStop, &TCheckBox::SetTabStop).Default(true);
     P.Property("Visible", &TCheckBox::Visible, &TCheckBox::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TCheckBox::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TCheckBox::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TCheckBox::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TCheckBox::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnEnter", &TCheckBox::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &TCheckBox::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnKeyDown", &TCheckBox::OnKeyDown, "TKeyEvent");
-    PublishEvent(P, "OnKeyPress", &TCheckBox::OnKeyPress, "TKeyPressEvent");
-    PublishEvent(P, "OnKeyUp", &TCheckBox::OnKeyUp, "TKeyEvent");
-    PublishEvent(P, "OnMouseDown", &TCheckBox::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TCheckBox::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TCheckBox::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &TCheckBox::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TCheckBox::OnClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TCheckBox::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TCheckBox::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TCheckBox::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &TCheckBox::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &TCheckBox::OnExit, "TNotifyEvent");
+    P.Event("OnKeyDown", &TCheckBox::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &TCheckBox::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &TCheckBox::OnKeyUp, "TKeyEvent");
+    P.Event("OnMouseDown", &TCheckBox::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TCheckBox::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TCheckBox::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &TCheckBox::OnStartDrag, "TStartDragEvent");
 }
 
 TCheckBox::TCheckBox(TComponent* AOwner) : TWinControl(AOwner) {

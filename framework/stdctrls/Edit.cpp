@@ -43,20 +43,20 @@ VQ_PUBLISH(TEdit) {
     P.Property("Text", &TEdit::Text, &TEdit::SetText);
     P.Property("Visible", &TEdit::Visible, &TEdit::SetVisible).Default(true);
     P.Event("OnChange", &TEdit::OnChange, "TNotifyEvent");
-    PublishEvent(P, "OnClick", &TEdit::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TEdit::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TEdit::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TEdit::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TEdit::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnEnter", &TEdit::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &TEdit::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnKeyDown", &TEdit::OnKeyDown, "TKeyEvent");
-    PublishEvent(P, "OnKeyPress", &TEdit::OnKeyPress, "TKeyPressEvent");
-    PublishEvent(P, "OnKeyUp", &TEdit::OnKeyUp, "TKeyEvent");
-    PublishEvent(P, "OnMouseDown", &TEdit::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TEdit::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TEdit::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &TEdit::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TEdit::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TEdit::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TEdit::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TEdit::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TEdit::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &TEdit::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &TEdit::OnExit, "TNotifyEvent");
+    P.Event("OnKeyDown", &TEdit::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &TEdit::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &TEdit::OnKeyUp, "TKeyEvent");
+    P.Event("OnMouseDown", &TEdit::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TEdit::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TEdit::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &TEdit::OnStartDrag, "TStartDragEvent");
 }
 
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner) {

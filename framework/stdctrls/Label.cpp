@@ -32,15 +32,15 @@ VQ_PUBLISH(TLabel) {
     P.Property("Transparent", &TLabel::Transparent, &TLabel::SetTransparent).Default(false);
     P.Property("Visible", &TLabel::Visible, &TLabel::SetVisible).Default(true);
     P.Property("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap).Default(false);
-    PublishEvent(P, "OnClick", &TLabel::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TLabel::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TLabel::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TLabel::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TLabel::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnMouseDown", &TLabel::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TLabel::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TLabel::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &TLabel::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TLabel::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TLabel::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TLabel::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TLabel::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TLabel::OnEndDrag, "TEndDragEvent");
+    P.Event("OnMouseDown", &TLabel::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TLabel::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TLabel::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &TLabel::OnStartDrag, "TStartDragEvent");
 }
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {

@@ -26,12 +26,12 @@ VQ_PUBLISH(TMemo) {
     P.Property("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
     P.Property("Visible", &C::Visible, &C::SetVisible).Default(true);
     P.Property("WordWrap", &C::WordWrap, &C::SetWordWrap).Default(true);
-    PublishEvent(P, "OnChange", &C::OnChange, "TNotifyEvent");
-    PublishEvent(P, "OnEnter", &C::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &C::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnKeyDown", &C::OnKeyDown, "TKeyEvent");
-    PublishEvent(P, "OnKeyPress", &C::OnKeyPress, "TKeyPressEvent");
-    PublishEvent(P, "OnKeyUp", &C::OnKeyUp, "TKeyEvent");
+    P.Event("OnChange", &C::OnChange, "TNotifyEvent");
+    P.Event("OnEnter", &C::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &C::OnExit, "TNotifyEvent");
+    P.Event("OnKeyDown", &C::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &C::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &C::OnKeyUp, "TKeyEvent");
 }
 
 TMemo::TMemo(TComponent* AOwner)

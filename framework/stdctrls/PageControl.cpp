@@ -55,17 +55,17 @@ VQ_PUBLISH(TPageControl) {
     P.Property("TabOrder", &C::TabOrder, &C::SetTabOrder).Default(-1);
     P.Property("TabStop", &C::TabStop, &C::SetTabStop).Default(true);
     P.Property("Visible", &C::Visible, &C::SetVisible).Default(true);
-    PublishEvent(P, "OnChange", &C::OnChange, "TNotifyEvent");
-    PublishEvent(P, "OnChanging", &C::OnChanging, "TTabChangingEvent");
-    PublishEvent(P, "OnDragDrop", &C::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &C::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &C::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnEnter", &C::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &C::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnMouseDown", &C::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &C::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &C::OnStartDrag, "TStartDragEvent");
+    P.Event("OnChange", &C::OnChange, "TNotifyEvent");
+    P.Event("OnChanging", &C::OnChanging, "TTabChangingEvent");
+    P.Event("OnDragDrop", &C::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &C::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &C::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &C::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &C::OnExit, "TNotifyEvent");
+    P.Event("OnMouseDown", &C::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &C::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &C::OnStartDrag, "TStartDragEvent");
 }
 
 TPageControl::TPageControl(TComponent* AOwner) : TWinControl(AOwner) {

@@ -41,18 +41,18 @@ VQ_PUBLISH(TPanel) {
     P.Property("TabOrder", &TPanel::TabOrder, &TPanel::SetTabOrder).Default(-1);
     P.Property("TabStop", &TPanel::TabStop, &TPanel::SetTabStop).Default(false);
     P.Property("Visible", &TPanel::Visible, &TPanel::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TPanel::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TPanel::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TPanel::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TPanel::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TPanel::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnEnter", &TPanel::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &TPanel::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnMouseDown", &TPanel::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TPanel::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TPanel::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnResize", &TPanel::OnResize, "TNotifyEvent");
-    PublishEvent(P, "OnStartDrag", &TPanel::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TPanel::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TPanel::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TPanel::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TPanel::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TPanel::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &TPanel::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &TPanel::OnExit, "TNotifyEvent");
+    P.Event("OnMouseDown", &TPanel::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TPanel::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TPanel::OnMouseUp, "TMouseEvent");
+    P.Event("OnResize", &TPanel::OnResize, "TNotifyEvent");
+    P.Event("OnStartDrag", &TPanel::OnStartDrag, "TStartDragEvent");
 }
 
 namespace {

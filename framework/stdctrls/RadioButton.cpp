@@ -36,20 +36,20 @@ VQ_PUBLISH(TRadioButton) {
     P.Property("TabOrder", &TRadioButton::TabOrder, &TRadioButton::SetTabOrder).Default(-1);
     P.Property("TabStop", &TRadioButton::TabStop, &TRadioButton::SetTabStop).Default(false);
     P.Property("Visible", &TRadioButton::Visible, &TRadioButton::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &TRadioButton::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnDblClick", &TRadioButton::OnDblClick, "TNotifyEvent");
-    PublishEvent(P, "OnDragDrop", &TRadioButton::OnDragDrop, "TDragDropEvent");
-    PublishEvent(P, "OnDragOver", &TRadioButton::OnDragOver, "TDragOverEvent");
-    PublishEvent(P, "OnEndDrag", &TRadioButton::OnEndDrag, "TEndDragEvent");
-    PublishEvent(P, "OnEnter", &TRadioButton::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &TRadioButton::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnKeyDown", &TRadioButton::OnKeyDown, "TKeyEvent");
-    PublishEvent(P, "OnKeyPress", &TRadioButton::OnKeyPress, "TKeyPressEvent");
-    PublishEvent(P, "OnKeyUp", &TRadioButton::OnKeyUp, "TKeyEvent");
-    PublishEvent(P, "OnMouseDown", &TRadioButton::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &TRadioButton::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &TRadioButton::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnStartDrag", &TRadioButton::OnStartDrag, "TStartDragEvent");
+    P.Event("OnClick", &TRadioButton::OnClick, "TNotifyEvent");
+    P.Event("OnDblClick", &TRadioButton::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TRadioButton::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TRadioButton::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &TRadioButton::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &TRadioButton::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &TRadioButton::OnExit, "TNotifyEvent");
+    P.Event("OnKeyDown", &TRadioButton::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &TRadioButton::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &TRadioButton::OnKeyUp, "TKeyEvent");
+    P.Event("OnMouseDown", &TRadioButton::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &TRadioButton::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &TRadioButton::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &TRadioButton::OnStartDrag, "TStartDragEvent");
 }
 
 TRadioButton::TRadioButton(TComponent* AOwner) : TWinControl(AOwner) {

@@ -22,12 +22,12 @@ VQ_PUBLISH(TTabSheet) {
     P.Property("ShowHint", &C::ShowHint, &C::SetShowHint)
         .Stored(TStoredFn(&TControl::IsShowHintStored));
     P.Property("TabVisible", &C::TabVisible, &C::SetTabVisible).Default(true);
-    PublishEvent(P, "OnEnter", &C::OnEnter, "TNotifyEvent");
-    PublishEvent(P, "OnExit", &C::OnExit, "TNotifyEvent");
-    PublishEvent(P, "OnMouseDown", &C::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &C::OnMouseUp, "TMouseEvent");
-    PublishEvent(P, "OnResize", &C::OnResize, "TNotifyEvent");
+    P.Event("OnEnter", &C::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &C::OnExit, "TNotifyEvent");
+    P.Event("OnMouseDown", &C::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &C::OnMouseUp, "TMouseEvent");
+    P.Event("OnResize", &C::OnResize, "TNotifyEvent");
 }
 
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {

@@ -35,10 +35,10 @@ VQ_PUBLISH(TToolButton) {
     P.Property("Style", &C::Style, &C::SetStyle).Default(tbsButton);
     P.Property("Down", &C::Down, &C::SetDown).Default(false);
     P.Property("Visible", &C::Visible, &C::SetVisible).Default(true);
-    PublishEvent(P, "OnClick", &C::OnClick, "TNotifyEvent");
-    PublishEvent(P, "OnMouseDown", &C::OnMouseDown, "TMouseEvent");
-    PublishEvent(P, "OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
-    PublishEvent(P, "OnMouseUp", &C::OnMouseUp, "TMouseEvent");
+    P.Event("OnClick", &C::OnClick, "TNotifyEvent");
+    P.Event("OnMouseDown", &C::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &C::OnMouseUp, "TMouseEvent");
 }
 
 TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
