@@ -8,6 +8,7 @@ import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import generated  # noqa: E402
 import gfx_images  # noqa: E402
 
 H1 = ["Status border with text. Alignment can be adjusted.",
@@ -208,14 +209,7 @@ object Form2Fm: TForm2Fm
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
     target = root / "resources" / "forms" / "Form2.vqf"
-    text = form2()
-    if "--check" in sys.argv[1:]:
-        if target.read_text() != text:
-            print("%s is out of date: run tools/make_form2.py" % target)
-            return 1
-        return 0
-    target.write_text(text)
-    return 0
+    return generated.write_or_check(target, form2(), "make_form2.py")
 
 
 if __name__ == "__main__":

@@ -13,6 +13,7 @@ import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import generated  # noqa: E402
 import gfx_images  # noqa: E402  (the animation frames)
 
 FONTS = [  # index, family class, charset, name
@@ -456,14 +457,7 @@ object MainFm: TMainFm
 def main():
     root = pathlib.Path(__file__).resolve().parent.parent
     target = root / "resources" / "forms" / "MainForm.vqf"
-    text = main_form()
-    if "--check" in sys.argv[1:]:
-        if target.read_text() != text:
-            print("%s is out of date: run tools/make_mainform.py" % target)
-            return 1
-        return 0
-    target.write_text(text)
-    return 0
+    return generated.write_or_check(target, main_form(), "make_mainform.py")
 
 
 if __name__ == "__main__":

@@ -1,9 +1,8 @@
 # Debian packages the project needs, and a helper that installs the missing ones.
 # shellcheck shell=bash
 VQ_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev
-                   libxcb-keysyms1-dev
-                   fonts-liberation fonts-liberation2)
-VQ_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool
+                   libxcb-keysyms1-dev fonts-liberation fonts-liberation2)
+VQ_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 xvfb xauth xdotool
                   trayer desktop-file-utils imagemagick)
 VQ_DEMO_PACKAGES=(xvfb xauth imagemagick)
 
