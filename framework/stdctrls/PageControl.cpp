@@ -3,6 +3,7 @@
 #include "framework/controls/PopupMenu.h"
 #include "framework/graphics/Font.h"
 #include "framework/stdctrls/TabSheet.h"
+#include "framework/system/MathUtils.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -161,6 +162,7 @@ void TPageControl::SetActivePage(TTabSheet* value) {
         value->BringToFront();
     }
     if (old) old->SetVisible(false);
+    FRevealActive = true;
     UpdateTabs();
 }
 
@@ -238,6 +240,40 @@ TRect TPageControl::DisplayRect() const {
                 std::max(strip + kPageInset, Height() - kPageInset));
 }
 
+int TPageControl::ScrollButtonWidth() const {
+    return RowHeight();
+}
+
+TRect TPageControl::ScrollButtonRect(bool forward) const {
+    if (!FScrollButtons) return TRect{};
+    const int w = ScrollButtonWidth();
+    const int right = Width() - kStripMargin - (forward ? 0 : w);
+    const int top = kStripMargin;
+    return Rect(right - w, top, right, top + RowHeight());
+}
+
+bool TPageControl::ScrollTabs(bool forward) {
+    if (!FScrollButtons || FTabs.empty()) return false;
+    // Tab edges in unscrolled coordinates; the new offset starts the row at one of them.
+    std::vector<int> edges;
+    for (const TTab& t : FTabs)
+        edges.push_back(t.Rect.left() - kStripMargin + FScrollOffset);
+    int target = FScrollOffset;
+    if (forward) {
+        auto it = std::upper_bound(edges.begin(), edges.end(), FScrollOffset);
+        if (it == edges.end()) return false;
+        target = *it;
+    } else {
+        auto it = std::lower_bound(edges.begin(), edges.end(), FScrollOffset);
+        if (it == edges.begin()) return false;
+        target = *std::prev(it);
+    }
+    const int before = FScrollOffset;
+    FScrollOffset = target;
+    UpdateTabs();
+    return FScrollOffset != before;
+}
+
 void TPageControl::UpdateTabs() {
     FTabs.clear();
     const int rowHeight = RowHeight();
@@ -287,23 +323,31 @@ void TPageControl::UpdateTabs() {
     }
     FRowCount = n;
 
+    FScrollButtons = false;
     if (!FMultiLine) {
-        // One row: scroll it so that the active tab is in view.
+        // One row: when it does not fit, the scroll buttons take the right end of the strip.
         auto& row = rows.front();
-        int activeLeft = 0, activeRight = 0, total = 0;
-        for (const TTab& t : row) {
-            if (t.Page == FActivePage) {
-                activeLeft = t.Rect.left() - kStripMargin;
-                activeRight = t.Rect.right() + 1 - kStripMargin;
-            }
-            total = t.Rect.right() + 1 - kStripMargin;
+        const int total = row.empty() ? 0 : row.back().Rect.right() + 1 - kStripMargin;
+        int room = available;
+        if (total > available) {
+            FScrollButtons = true;
+            room = std::max(1, available - 2 * ScrollButtonWidth());
         }
-        if (activeRight - FScrollOffset > available) FScrollOffset = activeRight - available;
-        if (activeLeft < FScrollOffset) FScrollOffset = activeLeft;
-        FScrollOffset = std::clamp(FScrollOffset, 0, std::max(0, total - available));
+        const int maxOffset = std::max(0, total - room);
+        if (FRevealActive) {
+            for (const TTab& t : row) {
+                if (t.Page != FActivePage) continue;
+                const int left = t.Rect.left() - kStripMargin;
+                const int right = t.Rect.right() + 1 - kStripMargin;
+                if (right - FScrollOffset > room) FScrollOffset = right - room;
+                if (left < FScrollOffset) FScrollOffset = left;
+            }
+        }
+        FScrollOffset = std::clamp(FScrollOffset, 0, maxOffset);
         for (TTab& t : row)
             t.Rect.translate(-FScrollOffset, 0);
     }
+    FRevealActive = false;
 
     for (auto& row : rows)
         for (TTab& t : row)
@@ -336,6 +380,7 @@ int TPageControl::TabRow(const TTabSheet* page) const {
 
 TTabSheet* TPageControl::PageAt(int x, int y) const {
     if (y >= TabStripHeight()) return nullptr;
+    if (FScrollButtons && x >= ScrollButtonRect(false).Left) return nullptr;
     for (const TTab& t : FTabs)
         if (t.Rect.contains(x, y) && x >= 0 && x < Width()) return t.Page;
     return nullptr;
@@ -345,6 +390,7 @@ void TPageControl::SetMultiLine(bool value) {
     if (FMultiLine == value) return;
     FMultiLine = value;
     FScrollOffset = 0;
+    FRevealActive = true;
     UpdateTabs();
 }
 
@@ -371,6 +417,15 @@ void TPageControl::FontChanged() {
 // Input --------------------------------------------------------------------------------------
 
 void TPageControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+    if (Button == mbLeft && FScrollButtons) {
+        for (bool forward : {false, true}) {
+            if (PtInRect(ScrollButtonRect(forward), Point(X, Y))) {
+                ScrollTabs(forward);
+                TWinControl::MouseDown(Button, Shift, X, Y);
+                return;
+            }
+        }
+    }
     if (Button == mbLeft) {
         TTabSheet* page = PageAt(X, Y);
         if (page && page != FActivePage) ChangeActivePage(page);
@@ -448,4 +503,27 @@ void TPageControl::PaintWindow(QWidget* widget) {
     for (size_t i = 0; i < FTabs.size(); ++i)
         if (&FTabs[i] != active) drawTab(FTabs[i], i);
     if (active) drawTab(*active, size_t(active - FTabs.data()));
+    if (FScrollButtons) PaintScrollButtons(p, widget);
+}
+
+void TPageControl::PaintScrollButtons(QPainter& p, QWidget* widget) {
+    QStyle* style = widget->style();
+    const TRect back = ScrollButtonRect(false);
+    // The buttons cover the tabs scrolled under them.
+    p.fillRect(QRect(back.Left, 0, Width() - back.Left, TabStripHeight()),
+               widget->palette().color(QPalette::Window));
+    const int last = FTabs.empty() ? 0 : FTabs.back().Rect.right() + 1 - kStripMargin;
+    const bool canBack = FScrollOffset > 0;
+    const bool canForward = last > back.Left - kStripMargin;
+    for (bool forward : {false, true}) {
+        QStyleOption opt;
+        opt.initFrom(widget);
+        opt.rect = ToQRect(ScrollButtonRect(forward));
+        opt.state |= QStyle::State_Raised;
+        if (!(forward ? canForward : canBack)) opt.state &= ~QStyle::State_Enabled;
+        style->drawPrimitive(QStyle::PE_PanelButtonTool, &opt, &p, widget);
+        style->drawPrimitive(forward ? QStyle::PE_IndicatorArrowRight
+                                     : QStyle::PE_IndicatorArrowLeft,
+                             &opt, &p, widget);
+    }
 }

@@ -3,7 +3,8 @@
 // style as QTabBar draws them; with MultiLine the strip wraps the tabs into rows, each row
 // stretched to the full width, and the row holding the active tab moves next to the page, the
 // others keeping their cyclic order above it. Without MultiLine one row scrolls so that the
-// active tab stays in view.
+// active tab stays in view; when the tabs do not fit, two arrow buttons at the right end of the
+// strip scroll them a tab at a time without changing the page.
 //
 // A click on a tab asks OnChanging, then activates the page and fires OnChange; setting
 // ActivePage or ActivePageIndex by code fires neither.
@@ -14,6 +15,7 @@
 #include <QSize>
 #include <vector>
 
+class QPainter;
 class TTabSheet;
 
 using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
@@ -50,6 +52,10 @@ public:
     int TabRow(const TTabSheet* page) const;
     // Where the pages sit, in client coordinates.
     TRect DisplayRect() const;
+    // The scroll buttons of a single row that does not fit (empty rectangles when it fits).
+    TRect ScrollButtonRect(bool forward) const;
+    // Scrolls a single row by one tab; false when it cannot go further that way.
+    bool ScrollTabs(bool forward);
 
     TTabChangingEvent OnChanging; // a click is about to change the page; may refuse
     TNotifyEvent OnChange;        // the user changed the page
@@ -91,6 +97,8 @@ private:
     int TabStripHeight() const;
     int RowHeight() const;
     QSize TabSize(const QString& caption) const;
+    int ScrollButtonWidth() const;
+    void PaintScrollButtons(QPainter& p, QWidget* widget);
 
     std::vector<TTabSheet*> FPages;
     TTabSheet* FActivePage = nullptr;
@@ -98,4 +106,7 @@ private:
     std::vector<TTab> FTabs;
     int FRowCount = 1;
     int FScrollOffset = 0;
+    // Set when the active page changes: the next layout brings its tab into view.
+    bool FRevealActive = true;
+    bool FScrollButtons = false;
 };

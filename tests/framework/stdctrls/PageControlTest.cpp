@@ -272,6 +272,53 @@ TEST_F(PageControl, TabClickInAnUpperRowMovesThatRowToThePage) {
     EXPECT_EQ(Pc->TabRow(target), 0);
 }
 
+TEST_F(PageControl, OneRowThatDoesNotFitScrollsWithItsButtons) {
+    for (const char* caption : {"Border, Image, and Meter", "Bitmap button",
+                                "Menu button and Splitter", "Calendar", "Rich label"}) {
+        auto* sheet = new TTabSheet(Form.get());
+        sheet->SetCaption(QString::fromLatin1(caption));
+        sheet->SetPageControl(Pc);
+    }
+    Pc->SetMultiLine(false);
+    Pc->SetActivePage(Pc->Pages(0));
+    Show();
+    const TRect back = Pc->ScrollButtonRect(false);
+    const TRect forward = Pc->ScrollButtonRect(true);
+    ASSERT_GT(forward.Width(), 0);
+    EXPECT_EQ(back.Right, forward.Left);
+    EXPECT_EQ(forward.Right, Pc->Width() - 2);
+    // No tab can be picked under the buttons.
+    EXPECT_EQ(Pc->PageAt(back.Left + 2, back.Top + 2), nullptr);
+
+    // A click scrolls by one tab and leaves the page as it is; no events.
+    const TRect second = Pc->TabRect(Pc->Pages(1));
+    QTest::mouseClick(Pc->Widget(), Qt::LeftButton, {},
+                      QPoint(forward.Left + forward.Width() / 2, forward.Top + 4));
+    EXPECT_EQ(Pc->TabRect(Pc->Pages(1)).Left, 2);
+    EXPECT_EQ(Pc->TabRect(Pc->Pages(1)).Width(), second.Width());
+    EXPECT_EQ(Pc->ActivePage(), Pc->Pages(0));
+    EXPECT_TRUE(Log.empty());
+    // At the end of the row the forward button stops; back returns to the start.
+    while (Pc->ScrollTabs(true)) {
+    }
+    TTabSheet* last = Pc->Pages(Pc->PageCount() - 1);
+    EXPECT_LE(Pc->TabRect(last).Right, back.Left);
+    while (Pc->ScrollTabs(false)) {
+    }
+    EXPECT_EQ(Pc->TabRect(Pc->Pages(0)).Left, 2);
+    EXPECT_FALSE(Pc->ScrollTabs(false));
+
+    // Activating a page brings its tab into view, clear of the buttons.
+    Pc->SetActivePage(last);
+    EXPECT_LE(Pc->TabRect(last).Right, back.Left);
+    EXPECT_GE(Pc->TabRect(last).Left, 2);
+
+    // Wide enough, the row fits and the buttons go.
+    Pc->SetWidth(2000);
+    EXPECT_EQ(Pc->ScrollButtonRect(true).Width(), 0);
+    EXPECT_EQ(Pc->TabRect(Pc->Pages(0)).Left, 2);
+}
+
 // Tool bar -------------------------------------------------------------------------------------
 
 TEST(ToolBar, GroupedCheckButtonsActAsRadioButtons) {
