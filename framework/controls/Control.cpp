@@ -39,6 +39,17 @@ public:
     static inline int Depth = 0;
 };
 
+// Kept by the drag-and-drop code (DragDrop.cpp).
+extern QPoint LastControlMousePos;
+
+TControl* TControl::ControlOfWidget(QWidget* widget) {
+    for (QWidget* w = widget; w; w = w->parentWidget()) {
+        const auto* link = w->findChild<TControlWidgetLink*>(QString(), Qt::FindDirectChildrenOnly);
+        if (link && link->FControl) return link->FControl;
+    }
+    return nullptr;
+}
+
 namespace {
 
 // Restores a flag on every path out of a scope.
@@ -322,6 +333,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 }
 
 TControl::~TControl() {
+    AbandonDrag();
     *FAlive = false;
     if (FParent) FParent->RemoveControl(this);
     DestroyWnd();
@@ -771,6 +783,16 @@ bool TControl::WidgetEvent(QEvent* event) {
 
 bool TControl::DispatchMouse(QEvent* event) {
     auto* me = static_cast<QMouseEvent*>(event);
+    LastControlMousePos = me->globalPosition().toPoint();
+    if (DragMouse(me)) return true;
+    if ((event->type() == QEvent::MouseButtonPress ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        me->button() == Qt::LeftButton && FDragMode == dmAutomatic &&
+        !ComponentState().Contains(csDesigning)) {
+        // The press starts the drag; the control does not see it as a press.
+        BeginDrag(true);
+        return true;
+    }
     const TPoint off = WidgetClientOffset();
     const QPoint pos = me->position().toPoint();
     const int x = pos.x() - off.X, y = pos.y() - off.Y;

@@ -22,6 +22,7 @@
 class QWidget;
 class QEvent;
 class QCursor;
+class QMouseEvent;
 class TWinControl;
 class TForm;
 class TPopupMenu;
@@ -281,6 +282,21 @@ public:
     // control acted on it.
     virtual bool DoAccelerator(QChar ch);
 
+    // Drag and drop. BeginDrag starts a drag from this control during a mouse press: at once,
+    // or once the mouse has moved Threshold pixels (5 when negative), a release before that
+    // being an ordinary click. DragMode dmAutomatic starts one at once on every left press,
+    // which the control then does not see as a press. The source hears OnStartDrag first; the
+    // control under the mouse hears OnDragOver (enter, move, leave; Accept starts true when it
+    // has a handler); on release over a control that accepted, that control hears OnDragDrop;
+    // the source hears OnEndDrag last, with a nullptr Target when nothing took the drop.
+    // Escape cancels. Only one drag runs at a time.
+    void BeginDrag(bool Immediate, int Threshold = -1);
+    // Ends this control's drag: dropping where the mouse is, or cancelling.
+    void EndDrag(bool Drop);
+    bool Dragging() const;
+    // The control owning widget or the nearest of its parents; nullptr when none does.
+    static TControl* ControlOfWidget(QWidget* widget);
+
     bool HasParent() const override { return FParent != nullptr; }
     TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* value) override;
@@ -314,6 +330,11 @@ protected:
     virtual bool CanResize(int& NewWidth, int& NewHeight);
     virtual void Resize();
     virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // Drag and drop notifications (see BeginDrag); each fires its event.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+    virtual void DragDrop(TObject* Source, int X, int Y);
+    virtual void DoStartDrag(TObject*& DragObject);
+    virtual void DoEndDrag(TObject* Target, int X, int Y);
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void KeyDown(uint16_t& Key, TShiftState Shift);
@@ -372,8 +393,12 @@ private:
     friend class TWinControl;
     friend class TForm;
     friend class TControlWidgetLink;
+    friend class TDragSession;
     void FontObjectChanged();
     bool DispatchMouse(QEvent* event);
+    // Mouse input of a drag's source; true when the drag consumed it.
+    bool DragMouse(QMouseEvent* event);
+    void AbandonDrag();
     void ApplyCursor();
 
     TWinControl* FParent = nullptr;
