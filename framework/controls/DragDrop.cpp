@@ -46,7 +46,13 @@ public:
         qApp->installEventFilter(this);
         QApplication::setOverrideCursor(QCursor(CursorShape(crNoDrop)));
         TObject* object = nullptr;
-        FSource->DoStartDrag(object);
+        try {
+            FSource->DoStartDrag(object);
+        } catch (...) {
+            // A drag whose start failed does not go on.
+            if (Current == this) delete this;
+            throw;
+        }
         if (Current != this) return;
         FObject = object;
         MoveTo(at);

@@ -210,3 +210,17 @@ TEST_F(DragDrop, AutomaticDragFromAButtonNeverPushesIt) {
                                              "button end Target"}))
         << ::testing::PrintToString(Log);
 }
+
+TEST_F(DragDrop, FailingStartDragEndsTheDrag) {
+    Source->OnStartDrag = [](TObject*, TObject*&) {
+        throw Exception(QStringLiteral("no drag today"));
+    };
+    EXPECT_THROW(Source->BeginDrag(true), Exception);
+    EXPECT_FALSE(Source->Dragging());
+    // Nothing is left over: the next drag starts.
+    Source->OnStartDrag = nullptr;
+    Source->BeginDrag(true);
+    EXPECT_TRUE(Source->Dragging());
+    Source->EndDrag(false);
+    EXPECT_EQ(Log.back(), "end nil 0,0");
+}
