@@ -1,9 +1,9 @@
 # Debian packages the project needs, and a helper that installs the missing ones.
 # shellcheck shell=bash
-VQ_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev
+VQ_BUILD_PACKAGES=(cmake ninja-build ccache g++ qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev
                    libxcb-keysyms1-dev fonts-liberation fonts-liberation2)
 VQ_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 xvfb xauth xdotool
-                  trayer desktop-file-utils imagemagick)
+                  trayer openbox desktop-file-utils imagemagick)
 VQ_DEMO_PACKAGES=(xvfb xauth imagemagick)
 
 ensure_packages() {

@@ -6,6 +6,8 @@
 #include "framework/classes/TypeInfo.h"
 
 #include <QHash>
+#include <functional>
+#include <memory>
 #include <vector>
 
 VQ_ENUM(TComponentStateItem, uint8_t, csLoading, csReading, csWriting, csDestroying, csDesigning,
@@ -13,6 +15,19 @@ VQ_ENUM(TComponentStateItem, uint8_t, csLoading, csReading, csWriting, csDestroy
 using TComponentState = TSet<TComponentStateItem>;
 
 enum TOperation : uint8_t { opInsert, opRemove };
+
+// Expires when its component starts to be destroyed. Code that calls out (an event handler, a
+// nested message loop) keeps one and touches the component afterwards only while it holds.
+class TLifeToken {
+public:
+    TLifeToken() = default;
+    explicit TLifeToken(std::weak_ptr<const bool> alive) : FAlive(std::move(alive)) {}
+    bool Alive() const { return !FAlive.expired(); }
+    explicit operator bool() const { return Alive(); }
+
+private:
+    std::weak_ptr<const bool> FAlive;
+};
 
 class TComponent : public TPersistent {
     VQ_CLASS(TComponent, TPersistent)
@@ -49,6 +64,9 @@ public:
     void SetDesigning(bool value);
     void Destroying();
 
+    // A token that expires when this component starts to be destroyed.
+    TLifeToken LifeToken() const { return TLifeToken(FAlive); }
+
     // Handler name bound to an event property by a form description, for writing it back.
     String EventHandlerName(std::string_view eventName) const;
     void SetEventHandlerName(std::string_view eventName, const String& handler);
@@ -65,6 +83,8 @@ protected:
     virtual void ValidateRename(TComponent* AComponent, const String& curName,
                                 const String& newName);
     void SetComponentStateItem(TComponentStateItem item, bool on);
+    // Expires the life token early, for classes whose teardown must not call out any more.
+    void ExpireLifeToken() { FAlive.reset(); }
 
 private:
     void Insert(TComponent* AComponent);
@@ -79,6 +99,19 @@ private:
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FComponentState;
     std::vector<std::pair<std::string, String>> FEventNames;
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };
+
+// Fires an event: only when assigned, through a copy (the handler may reassign or clear it).
+// False when the handler destroyed the sender, so the caller must not touch it afterwards:
+//   if (!Fire(OnChange, this)) return;
+template <class... Params, class Sender, class... Args>
+bool Fire(const std::function<void(Params...)>& event, Sender* sender, Args&&... args) {
+    if (!event) return true;
+    const TLifeToken token = sender->LifeToken();
+    const auto handler = event;
+    handler(sender, std::forward<Args>(args)...);
+    return token.Alive();
+}
 
 bool IsValidIdent(const String& ident);
