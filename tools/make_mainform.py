@@ -254,7 +254,7 @@ LABELS = """\
     Top = 312
     Width = 273
     Height = 16
-    Caption = 'Visit us at www.varnholt.example:'
+    Caption = 'Visit us at www.example.com:'
     Font.Charset = DEFAULT_CHARSET
     Font.Color = clPurple
     Font.Height = -13
@@ -457,7 +457,7 @@ object MainFm: TMainFm
     label4 = "  object Label4: TLabel\n" + label4
     footer = "  end\n%s%s\n%s%s\n%s\nend\n" % (
         label2 % {"bold": bold}, button("WebSiteBt", (308, 308, 105, 25), "Access Web Site", 1,
-                                         indent=2),
+                                         "WebSiteBtClick", indent=2),
         label4 % {"bold": bold},
         button("Button5", (308, 340, 105, 25), "Order Information", 2, "Button5Click", indent=2),
         image_list())
