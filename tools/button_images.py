@@ -2,7 +2,8 @@
 """The main window's bitmap button pictures, drawn by code: a five-pointed star on magenta
 (the bottom-left pixel, so the corners and the gaps between the points are see-through).
 The normal picture is a 256-colour bitmap, shaded from a light upper left; the pressed one a
-16-colour bitmap of the same star sunk two pixels down and right. Each function returns BMP
+16-colour bitmap of the same star, sunk. Both keep one outline: the button shows its pictures
+only within the normal picture's shape. Each function returns BMP
 bytes (see gfx_images.bmp). Run directly to write both into a folder for a look."""
 
 import math
@@ -48,9 +49,9 @@ def _edge_distance(points, x, y):
     return best
 
 
-def _star_pixels(shift):
+def _star_pixels():
     """For each pixel: None outside, else (edge distance, light 0..1)."""
-    cx, cy = WIDTH / 2.0 - 2 + shift, HEIGHT / 2.0 + 2 + shift
+    cx, cy = WIDTH / 2.0 - 2, HEIGHT / 2.0 + 2
     points = _star(cx, cy, 48, 20)
     grid = []
     for y in range(HEIGHT):
@@ -78,7 +79,7 @@ def normal_bitmap():
         colours.append((int(160 + 95 * t), int(96 + 150 * t), int(0 + 140 * t * t)))
     colours += [(0, 0, 0)] * (256 - len(colours))
     px = gfx_images._grid(WIDTH, HEIGHT, 0)
-    for y, row in enumerate(_star_pixels(0)):
+    for y, row in enumerate(_star_pixels()):
         for x, cell in enumerate(row):
             if cell is None:
                 continue
@@ -94,11 +95,11 @@ def normal_bitmap():
 
 
 def pressed_bitmap():
-    """104 by 100, 16 colours: the star sunk two pixels, flat yellow in a sunken rim."""
+    """104 by 100, 16 colours: the star in flat yellow within a sunken rim."""
     palette = list(gfx_images.VGA16)
     palette[gfx_images.FUCHSIA] = KEY
     px = gfx_images._grid(WIDTH, HEIGHT, gfx_images.FUCHSIA)
-    for y, row in enumerate(_star_pixels(2)):
+    for y, row in enumerate(_star_pixels()):
         for x, cell in enumerate(row):
             if cell is None:
                 continue

@@ -4,6 +4,7 @@
 // its bottom-left pixel's colour is see-through, for drawing (the parent shows) and for the
 // mouse (a click there goes to whatever lies behind). Click, Default/Cancel roles, keyboard
 // activation and ModalResult are the push button's; the caption is kept but never drawn.
+// The window takes the normal bitmap's shape, so the other pictures show only within it.
 
 #include "components/gfx/VQTypes.h"
 #include "framework/stdctrls/Button.h"
