@@ -1,7 +1,8 @@
 #pragma once
 // TOrderFm: the order information window, shown modally by the main window's "Order
 // Information" button: how to buy the library, a read-only list of resellers to scroll, and a
-// button that opens the maker's online order page.
+// button that opens the maker's online order page. The description is written by
+// tools/make_orderform.py.
 
 #include "framework/controls/Form.h"
 
