@@ -6,6 +6,7 @@
 #include "app/Form5.h"
 #include "app/Form6.h"
 #include "app/Form7.h"
+#include "app/MakerSite.h"
 #include "app/OrderForm.h"
 #include "components/gfx/VQAnimImage.h"
 #include "framework/stdctrls/CheckBox.h"
@@ -21,6 +22,7 @@ VQ_PUBLISH(TMainFm) {
     P.ComponentField("VQAnimImage1", &TMainFm::VQAnimImage1);
     P.ComponentField("AnimateCb", &TMainFm::AnimateCb);
     P.Handler("FormCreate", &TMainFm::FormCreate);
+    P.Handler("WebSiteBtClick", &TMainFm::WebSiteBtClick);
     P.Handler("Form2BtClick", &TMainFm::Form2BtClick);
     P.Handler("Form3BtClick", &TMainFm::Form3BtClick);
     P.Handler("Form4BtClick", &TMainFm::Form4BtClick);
@@ -39,6 +41,10 @@ String TMainFm::FormResourceName() const {
 
 void TMainFm::FormCreate(TObject*) {
     MainPc->SetActivePage(WelcomeWp);
+}
+
+void TMainFm::WebSiteBtClick(TObject*) {
+    OpenMakerPage(this, "/index.htm");
 }
 
 namespace {

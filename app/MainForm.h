@@ -25,6 +25,8 @@ public:
 
     // OnCreate: the welcome page becomes the active page.
     void FormCreate(TObject* Sender);
+    // "Access Web Site": the maker's home page in the browser, or the error box.
+    void WebSiteBtClick(TObject* Sender);
     // Buttons that show a demonstration window modally.
     void Form2BtClick(TObject* Sender); // Form2Fm, borders, images and meters
     void Form3BtClick(TObject* Sender); // Form3Fm, menu button and splitter

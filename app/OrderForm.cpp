@@ -1,5 +1,7 @@
 #include "app/OrderForm.h"
 
+#include "app/MakerSite.h"
+
 // The control layer's inline Widget() needs the complete QWidget.
 #include <QWidget>
 
@@ -7,10 +9,15 @@ TOrderFm* OrderFm = nullptr;
 
 VQ_PUBLISH(TOrderFm) {
     P.Inherit();
+    P.Handler("BitBtn1Click", &TOrderFm::BitBtn1Click);
 }
 
 TOrderFm::TOrderFm(TComponent* AOwner) : TForm(AOwner) {}
 
 String TOrderFm::FormResourceName() const {
     return QStringLiteral(":/forms/OrderForm.vqf");
+}
+
+void TOrderFm::BitBtn1Click(TObject*) {
+    OpenMakerPage(this, "/html/order.htm");
 }

@@ -15,6 +15,7 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import generated  # noqa: E402
 import gfx_images  # noqa: E402  (the animation frames)
+import button_images  # noqa: E402  (the bitmap button's pictures)
 
 FONTS = [  # index, family class, charset, name
     (0, "fswiss", None, "MS Sans Serif"),
@@ -253,7 +254,7 @@ LABELS = """\
     Top = 312
     Width = 273
     Height = 16
-    Caption = 'Visit us at www.varnholt.example:'
+    Caption = 'Visit us at www.example.com:'
     Font.Charset = DEFAULT_CHARSET
     Font.Color = clPurple
     Font.Height = -13
@@ -327,6 +328,14 @@ def sheet(name, caption, children):
                      ["    end"])
 
 
+def bitmap_button():
+    """VQBitmapButton1 with the star pictures drawn by tools/button_images.py."""
+    return control("TVQBitmapButton", "VQBitmapButton1", (256, 12, 104, 100), 6, **{
+        "Caption": "VQBitmapButton1", "TabOrder": 1,
+        "BitmapNormal.Data": "@" + gfx_images.vqf_binary(button_images.normal_bitmap(), 10),
+        "BitmapPressed.Data": "@" + gfx_images.vqf_binary(button_images.pressed_bitmap(), 10)})
+
+
 def image_list():
     """ImageList1: the ten 64 by 64 frames of VQAnimImage1, drawn by tools/gfx_images.py."""
     return "\n".join([
@@ -345,7 +354,8 @@ def main_form():
             rich_label("VQRichLabel6", (8, 16, 257, 70), BORDERS, 1, 6),
             button("Form2Bt", (292, 16, 89, 25), "Show...", 0, "Form2BtClick")]),
         sheet("TabSheet11", "Bitmap button", [
-            rich_label("VQRichLabel14", (8, 16, 237, 57), BITMAP_BUTTON, 0, 6)]),
+            rich_label("VQRichLabel14", (8, 16, 237, 57), BITMAP_BUTTON, 0, 6),
+            bitmap_button()]),
         sheet("TabSheet2", "Menu button and Splitter", [
             rich_label("VQRichLabel5", (8, 16, 257, 70), MENU_SPLITTER, 1, 6),
             button("Form3Bt", (292, 16, 89, 25), "Show...", 0, "Form3BtClick")]),
@@ -447,7 +457,7 @@ object MainFm: TMainFm
     label4 = "  object Label4: TLabel\n" + label4
     footer = "  end\n%s%s\n%s%s\n%s\nend\n" % (
         label2 % {"bold": bold}, button("WebSiteBt", (308, 308, 105, 25), "Access Web Site", 1,
-                                         indent=2),
+                                         "WebSiteBtClick", indent=2),
         label4 % {"bold": bold},
         button("Button5", (308, 340, 105, 25), "Order Information", 2, "Button5Click", indent=2),
         image_list())

@@ -5,6 +5,7 @@
 
 void RegisterVQStdCmpClasses() {
     RegisterClassesOf<TVQCalendar>();
+    RegisterClassesOf<TVQBitmapButton>();
     // The rich controls stand on the framework's rich edit; their forms hold page controls.
     RegisterComCtrlsClasses();
     RegisterClassesOf<TVQCustomRichEdit, TVQRichEdit, TVQRichLabel>();

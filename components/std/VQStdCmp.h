@@ -2,6 +2,7 @@
 // Unit VQStdCmp: the standard components. Including this header gives all of them;
 // RegisterVQStdCmpClasses() makes them known to form descriptions.
 
+#include "components/std/VQBitmapButton.h"
 #include "components/std/VQCalendar.h"
 #include "components/std/VQCustomRichEdit.h"
 #include "components/std/VQRichEdit.h"

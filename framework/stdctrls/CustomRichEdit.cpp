@@ -204,6 +204,9 @@ void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
         if (text.endsWith(u'\n')) text.chop(1);
         doc->setPlainText(text);
     }
+    // New content is read from its start: the caret (and a window made later) begins there,
+    // not after the inserted text.
+    FEdit->SetSelStart(0);
     FEdit->EndContentUpdate(true);
 }
 

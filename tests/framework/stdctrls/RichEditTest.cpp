@@ -4,6 +4,7 @@
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/ComCtrls.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -115,6 +116,25 @@ TEST_F(RichEdit, OneChangePerLoad) {
     EXPECT_EQ(changes, 1);
     Edit->Lines()->Add(QStringLiteral("d"));
     EXPECT_EQ(changes, 2);
+}
+
+TEST_F(RichEdit, LoadedTextShowsFromItsStart) {
+    QByteArray rtf = "{\\rtf1 ";
+    for (int i = 0; i < 40; ++i)
+        rtf += "line\\par ";
+    rtf += "}";
+    Edit->SetScrollBars(ssVertical);
+    Edit->Lines()->LoadFromStream(rtf); // before the window exists
+    EXPECT_EQ(Edit->SelStart(), 0);
+    ShowAndFocus();
+    auto* e = static_cast<QTextEdit*>(Edit->Widget());
+    EXPECT_GT(e->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(e->verticalScrollBar()->value(), 0);
+    e->verticalScrollBar()->setValue(e->verticalScrollBar()->maximum());
+    Edit->Lines()->LoadFromStream(rtf); // and into a shown, scrolled window
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Edit->SelStart(), 0);
+    EXPECT_EQ(e->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(RichEdit, ResizeRequestKeepsPositionAndWidth) {
