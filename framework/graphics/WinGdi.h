@@ -3,13 +3,14 @@
 // platform takes a device context. Component code calls them as it would call the platform.
 //
 // Edge colours (DrawEdge), by the classic 3D look; top-left / bottom-right of each line:
-//   BDR_RAISEDOUTER  clBtnHighlight / cl3DDkShadow
-//   BDR_RAISEDINNER  cl3DLight / clBtnShadow, but clBtnHighlight / clBtnShadow when the outer
-//                    line is not raised too (EDGE_ETCHED reads grey over white)
+//   BDR_RAISEDOUTER  cl3DLight / cl3DDkShadow
+//   BDR_RAISEDINNER  clBtnHighlight / clBtnShadow
 //   BDR_SUNKENOUTER  clBtnShadow / clBtnHighlight
 //   BDR_SUNKENINNER  cl3DDkShadow / cl3DLight
-// BF_SOFT swaps the top-left colours of the outer and inner line of a two-line edge. BF_FLAT
-// draws the outer line in clBtnShadow and the inner one in clBtnFace on every side; BF_MONO
+// A lone inner edge is drawn in the outer line's place; a line with both its bits is not drawn.
+// BF_SOFT gives the top-left of a raised line the other raised line's colour (clBtnHighlight
+// outside, cl3DLight inside, as push buttons look) and of a sunken line the other sunken one's.
+// BF_FLAT draws the outer line in clBtnShadow and the inner one in clBtnFace on every side; BF_MONO
 // the outer line in clWindowFrame and the inner in clWindow. The top-left lines stop one pixel
 // short of a drawn bottom or right side, so the two mixed corners (top-right, bottom-left) take
 // the bottom-right colour. Each line is one pixel; the inner line lies one pixel inside the
