@@ -198,10 +198,10 @@ String TVQCalendar::CellText(int ACol, int ARow) const {
             return ShortDayNames(day);
         }
     }
-    const TDateTime d = CellToDate(ACol, ARow);
-    if (d == -1) return String();
+    // Only rows above the heading have no date: in a date row -1 is 29 December 1899.
+    if (ARow < 0) return String();
     int y, m, day;
-    DecodeDate(d, y, m, day);
+    DecodeDate(CellToDate(ACol, ARow), y, m, day);
     return QString::number(day);
 }
 
@@ -532,8 +532,9 @@ void TVQCalendar::Click() {
     auto alive = FAlive;
     inherited::Click();
     if (!*alive) return;
+    if (Row() < 1) return;
     const TDateTime d = CellToDate(Col(), Row());
-    if (d == -1 || d == FDate) return;
+    if (d == FDate) return;
     int y, m, day;
     DecodeDate(d, y, m, day);
     if (m != Month()) {

@@ -212,6 +212,48 @@ void DrawPrefixText(TCanvas* canvas, QPainter& p, const QString& text, int x, in
 // ---------------------------------------------------------------------------------------------
 // Edges and frame controls
 
+namespace {
+
+// The classic edge colours, indexed by the edge's four bits (outer in bits 0-1, inner in bits
+// 2-3): top-left and bottom-right of the outer line and of the inner line; clNone draws no
+// line. A lone inner edge takes the outer line's place, so its colours are in the outer tables,
+// and a line with both its bits set is not drawn. BF_SOFT has top-left tables of its own.
+constexpr TColor NoLine = clNone;
+// clang-format off
+constexpr TColor TopLeftOuter[16] = {
+    NoLine,         cl3DLight, clBtnShadow, NoLine,
+    clBtnHighlight, cl3DLight, clBtnShadow, NoLine,
+    cl3DDkShadow,   cl3DLight, clBtnShadow, NoLine,
+    NoLine,         cl3DLight, clBtnShadow, NoLine};
+constexpr TColor TopLeftInner[16] = {
+    NoLine, NoLine,         NoLine,         NoLine,
+    NoLine, clBtnHighlight, clBtnHighlight, NoLine,
+    NoLine, cl3DDkShadow,   cl3DDkShadow,   NoLine,
+    NoLine, NoLine,         NoLine,         NoLine};
+constexpr TColor BottomRightOuter[16] = {
+    NoLine,      cl3DDkShadow, clBtnHighlight, NoLine,
+    clBtnShadow, cl3DDkShadow, clBtnHighlight, NoLine,
+    cl3DLight,   cl3DDkShadow, clBtnHighlight, NoLine,
+    NoLine,      cl3DDkShadow, clBtnHighlight, NoLine};
+constexpr TColor BottomRightInner[16] = {
+    NoLine, NoLine,      NoLine,      NoLine,
+    NoLine, clBtnShadow, clBtnShadow, NoLine,
+    NoLine, cl3DLight,   cl3DLight,   NoLine,
+    NoLine, NoLine,      NoLine,      NoLine};
+constexpr TColor SoftTopLeftOuter[16] = {
+    NoLine,      clBtnHighlight, cl3DDkShadow, NoLine,
+    cl3DLight,   clBtnHighlight, cl3DDkShadow, NoLine,
+    clBtnShadow, clBtnHighlight, cl3DDkShadow, NoLine,
+    NoLine,      clBtnHighlight, cl3DDkShadow, NoLine};
+constexpr TColor SoftTopLeftInner[16] = {
+    NoLine, NoLine,      NoLine,      NoLine,
+    NoLine, cl3DLight,   cl3DLight,   NoLine,
+    NoLine, clBtnShadow, clBtnShadow, NoLine,
+    NoLine, NoLine,      NoLine,      NoLine};
+// clang-format on
+
+} // namespace
+
 bool DrawEdge(TCanvas* canvas, TRect& rc, unsigned edge, unsigned flags) {
     if (!canvas) return false;
     struct TLine {
@@ -226,15 +268,12 @@ bool DrawEdge(TCanvas* canvas, TRect& rc, unsigned edge, unsigned flags) {
         if (o) outer = TLine{clBtnShadow, clBtnShadow};
         if (in) inner = TLine{clBtnFace, clBtnFace};
     } else {
-        if (o & BDR_RAISEDOUTER)
-            outer = TLine{clBtnHighlight, cl3DDkShadow};
-        else if (o)
-            outer = TLine{clBtnShadow, clBtnHighlight};
-        if (in & BDR_RAISEDINNER)
-            inner = TLine{(o & BDR_RAISEDOUTER) ? cl3DLight : clBtnHighlight, clBtnShadow};
-        else if (in)
-            inner = TLine{cl3DDkShadow, cl3DLight};
-        if ((flags & BF_SOFT) && outer && inner) std::swap(outer->TopLeft, inner->TopLeft);
+        const unsigned i = edge & (BDR_OUTER | BDR_INNER);
+        const bool soft = flags & BF_SOFT;
+        const TLine o4{soft ? SoftTopLeftOuter[i] : TopLeftOuter[i], BottomRightOuter[i]};
+        const TLine i4{soft ? SoftTopLeftInner[i] : TopLeftInner[i], BottomRightInner[i]};
+        if (o4.TopLeft != NoLine) outer = o4;
+        if (i4.TopLeft != NoLine) inner = i4;
     }
     const bool left = flags & BF_LEFT, top = flags & BF_TOP, right = flags & BF_RIGHT,
                bottom = flags & BF_BOTTOM;
@@ -335,7 +374,7 @@ bool DrawFrameControl(TCanvas* canvas, TRect& rc, unsigned type, unsigned state)
         else if (state & DFCS_PUSHED)
             DrawEdge(canvas, r, EDGE_SUNKEN, BF_RECT | BF_MIDDLE | BF_ADJUST);
         else
-            DrawEdge(canvas, r, EDGE_RAISED, BF_RECT | BF_MIDDLE | BF_ADJUST);
+            DrawEdge(canvas, r, EDGE_RAISED, BF_RECT | BF_SOFT | BF_MIDDLE | BF_ADJUST);
         if (state & DFCS_ADJUSTRECT) rc = r;
         return true;
     }

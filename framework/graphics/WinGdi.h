@@ -3,14 +3,16 @@
 // platform takes a device context. Component code calls them as it would call the platform.
 //
 // Edge colours (DrawEdge), by the classic 3D look; top-left / bottom-right of each line:
-//   BDR_RAISEDOUTER  clBtnHighlight / cl3DDkShadow
-//   BDR_RAISEDINNER  cl3DLight / clBtnShadow, but clBtnHighlight / clBtnShadow when the outer
-//                    line is not raised too (EDGE_ETCHED reads grey over white)
+//   BDR_RAISEDOUTER  cl3DLight / cl3DDkShadow
+//   BDR_RAISEDINNER  clBtnHighlight / clBtnShadow
 //   BDR_SUNKENOUTER  clBtnShadow / clBtnHighlight
 //   BDR_SUNKENINNER  cl3DDkShadow / cl3DLight
-// BF_SOFT swaps the top-left colours of the outer and inner line of a two-line edge. BF_FLAT
-// draws the outer line in clBtnShadow and the inner one in clBtnFace on every side; BF_MONO
-// the outer line in clWindowFrame and the inner in clWindow. The top-left lines stop one pixel
+// A lone inner edge is drawn in the outer line's place. A line given both its bits is not
+// drawn, nor is the inner line inside an outer one given both. BF_SOFT gives the top-left of a
+// raised line the other raised line's colour (clBtnHighlight outside, cl3DLight inside, as push
+// buttons look) and of a sunken line the other sunken one's. BF_FLAT draws the outer line in
+// clBtnShadow and the inner one in clBtnFace on every side; BF_MONO the outer line in
+// clWindowFrame and the inner in clWindow. The top-left lines stop one pixel
 // short of a drawn bottom or right side, so the two mixed corners (top-right, bottom-left) take
 // the bottom-right colour. Each line is one pixel; the inner line lies one pixel inside the
 // outer on the drawn sides. BF_MIDDLE fills what is left inside with clBtnFace (clWindow with
@@ -75,9 +77,9 @@ enum : unsigned {
     DFCS_FLAT = 0x4000,
     DFCS_MONO = 0x8000,
 };
-// Push buttons: EDGE_RAISED (BF_FLAT with DFCS_FLAT, EDGE_SUNKEN with DFCS_PUSHED) around a
-// clBtnFace face; DFCS_ADJUSTRECT leaves rc on the face (two pixels in). Check boxes and radio
-// buttons: a 13-pixel box centred in rc. Only DFC_BUTTON is drawn; others return false.
+// Push buttons: EDGE_RAISED with BF_SOFT (BF_FLAT with DFCS_FLAT, EDGE_SUNKEN with DFCS_PUSHED)
+// around a clBtnFace face; DFCS_ADJUSTRECT leaves rc on the face (two pixels in). Check boxes and
+// radio buttons: a 13-pixel box centred in rc. Only DFC_BUTTON is drawn; others return false.
 bool DrawFrameControl(TCanvas* canvas, TRect& rc, unsigned type, unsigned state);
 
 // --- Rectangles ------------------------------------------------------------------------------

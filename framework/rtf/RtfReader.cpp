@@ -1,299 +1,25 @@
 #include "framework/rtf/RtfReader.h"
 
+#include "framework/rtf/RtfCodePages.h"
+#include "framework/rtf/RtfKeywords.h"
+
 #include <QColor>
 #include <QHash>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cstring>
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace {
-
-// Code page 1252 differs from Latin-1 only in 0x80-0x9F; undefined bytes keep their value.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-using TCodeTable = std::array<char16_t, 256>;
-
-const TCodeTable& Cp1252Table() {
-    static const TCodeTable table = [] {
-        TCodeTable t{};
-        for (int i = 0; i < 256; ++i)
-            t[i] = (i >= 0x80 && i < 0xA0) ? Cp1252High[i - 0x80] : char16_t(i);
-        return t;
-    }();
-    return table;
-}
-
-// Code page of a \fcharset; 0 means "the document's".
-int CharsetCodePage(int charset) {
-    switch (charset) {
-    case 77:
-        return 10000;
-    case 161:
-        return 1253;
-    case 162:
-        return 1254;
-    case 163:
-        return 1258;
-    case 177:
-        return 1255;
-    case 178:
-        return 1256;
-    case 186:
-        return 1257;
-    case 204:
-        return 1251;
-    case 222:
-        return 874;
-    case 238:
-        return 1250;
-    default:
-        return 0;
-    }
-}
-
-enum TKeyword : uint8_t {
-    kwUnknown,
-    kwSkipDest,        // a destination whose content we never show
-    kwIgnoreGroupText, // a destination whose text is generated (\pntext, \listtext)
-    kwRtf,
-    kwAnsi,
-    kwMac,
-    kwPc,
-    kwPca,
-    kwAnsicpg,
-    kwDeff,
-    kwFonttbl,
-    kwColortbl,
-    kwFcharset,
-    kwRed,
-    kwGreen,
-    kwBlue,
-    kwF,
-    kwFs,
-    kwB,
-    kwI,
-    kwUl,
-    kwUlnone,
-    kwStrike,
-    kwCf,
-    kwHighlight,
-    kwCb,
-    kwPlain,
-    kwSuper,
-    kwSub,
-    kwNosupersub,
-    kwHidden,
-    kwPar,
-    kwPard,
-    kwQl,
-    kwQc,
-    kwQr,
-    kwQj,
-    kwLi,
-    kwRi,
-    kwFi,
-    kwSb,
-    kwSa,
-    kwTx,
-    kwTqr,
-    kwTqc,
-    kwTqdec,
-    kwTab,
-    kwLine,
-    kwCell,
-    kwRow,
-    kwChar,
-    kwPn,
-    kwPnlvlblt,
-    kwPnlvlbody,
-    kwPnlvlcont,
-    kwPnlvl,
-    kwPnindent,
-    kwPndec,
-    kwPnlcltr,
-    kwPnucltr,
-    kwPnlcrm,
-    kwPnucrm,
-    kwLs,
-    kwU,
-    kwUc,
-    kwBin,
-};
-
-struct TKeywordEntry {
-    TKeyword Kw;
-    char16_t Char; // kwChar: the character it stands for
-};
-
-const std::unordered_map<std::string_view, TKeywordEntry>& Keywords() {
-    static const std::unordered_map<std::string_view, TKeywordEntry> table = [] {
-        std::unordered_map<std::string_view, TKeywordEntry> t;
-        auto add = [&](std::string_view w, TKeyword k, char16_t c = 0) { t[w] = {k, c}; };
-        add("rtf", kwRtf);
-        add("ansi", kwAnsi);
-        add("mac", kwMac);
-        add("pc", kwPc);
-        add("pca", kwPca);
-        add("ansicpg", kwAnsicpg);
-        add("deff", kwDeff);
-        add("fonttbl", kwFonttbl);
-        add("colortbl", kwColortbl);
-        add("fcharset", kwFcharset);
-        add("red", kwRed);
-        add("green", kwGreen);
-        add("blue", kwBlue);
-        add("f", kwF);
-        add("fs", kwFs);
-        add("b", kwB);
-        add("i", kwI);
-        for (auto w : {"ul", "uld", "uldb", "uldash", "uldashd", "uldashdd", "ulth", "ulw",
-                       "ulwave", "ulhair", "ulthd", "ulthdash", "ulldash", "ululdbwave"})
-            add(w, kwUl);
-        add("ulnone", kwUlnone);
-        add("strike", kwStrike);
-        add("striked", kwStrike);
-        add("cf", kwCf);
-        add("highlight", kwHighlight);
-        add("cb", kwCb);
-        add("chcbpat", kwCb);
-        add("plain", kwPlain);
-        add("super", kwSuper);
-        add("sub", kwSub);
-        add("nosupersub", kwNosupersub);
-        add("v", kwHidden);
-        add("par", kwPar);
-        add("pard", kwPard);
-        add("ql", kwQl);
-        add("qc", kwQc);
-        add("qr", kwQr);
-        add("qj", kwQj);
-        add("li", kwLi);
-        add("ri", kwRi);
-        add("fi", kwFi);
-        add("sb", kwSb);
-        add("sa", kwSa);
-        add("tx", kwTx);
-        add("tqr", kwTqr);
-        add("tqc", kwTqc);
-        add("tqdec", kwTqdec);
-        add("tab", kwTab);
-        add("line", kwLine);
-        add("cell", kwCell);
-        add("row", kwRow);
-        add("pn", kwPn);
-        add("pnlvlblt", kwPnlvlblt);
-        add("pnlvlbody", kwPnlvlbody);
-        add("pnlvlcont", kwPnlvlcont);
-        add("pnlvl", kwPnlvl);
-        add("pnindent", kwPnindent);
-        add("pndec", kwPndec);
-        add("pnlcltr", kwPnlcltr);
-        add("pnucltr", kwPnucltr);
-        add("pnlcrm", kwPnlcrm);
-        add("pnucrm", kwPnucrm);
-        add("ls", kwLs);
-        add("u", kwU);
-        add("uc", kwUc);
-        add("bin", kwBin);
-        add("pntext", kwIgnoreGroupText);
-        add("listtext", kwIgnoreGroupText);
-        add("emdash", kwChar, 0x2014);
-        add("endash", kwChar, 0x2013);
-        add("bullet", kwChar, 0x2022);
-        add("lquote", kwChar, 0x2018);
-        add("rquote", kwChar, 0x2019);
-        add("ldblquote", kwChar, 0x201C);
-        add("rdblquote", kwChar, 0x201D);
-        add("emspace", kwChar, 0x2003);
-        add("enspace", kwChar, 0x2002);
-        add("qmspace", kwChar, 0x2005);
-        add("zwj", kwChar, 0x200D);
-        add("zwnj", kwChar, 0x200C);
-        add("ltrmark", kwChar, 0x200E);
-        add("rtlmark", kwChar, 0x200F);
-        for (auto w : {"stylesheet",
-                       "info",
-                       "pict",
-                       "object",
-                       "objdata",
-                       "result",
-                       "header",
-                       "headerl",
-                       "headerr",
-                       "headerf",
-                       "footer",
-                       "footerl",
-                       "footerr",
-                       "footerf",
-                       "footnote",
-                       "annotation",
-                       "atnid",
-                       "atnauthor",
-                       "fldinst",
-                       "xe",
-                       "tc",
-                       "txe",
-                       "rxe",
-                       "themedata",
-                       "colorschememapping",
-                       "datastore",
-                       "latentstyles",
-                       "listtable",
-                       "listoverridetable",
-                       "rsidtbl",
-                       "generator",
-                       "revtbl",
-                       "filetbl",
-                       "pgdsctbl",
-                       "mmathPr",
-                       "nonshppict",
-                       "shppict",
-                       "shp",
-                       "shpinst",
-                       "userprops",
-                       "xmlnstbl",
-                       "template",
-                       "comment",
-                       "title",
-                       "subject",
-                       "author",
-                       "operator",
-                       "keywords",
-                       "doccomm",
-                       "company",
-                       "creatim",
-                       "revtim",
-                       "printim",
-                       "buptim",
-                       "upr",
-                       "pntxtb",
-                       "pntxta",
-                       "bkmkstart",
-                       "bkmkend",
-                       "falt",
-                       "panose",
-                       "fname"})
-            add(w, kwSkipDest);
-        return t;
-    }();
-    return table;
-}
 
 // Bounds that keep nonsense values from reaching the layout.
 constexpr int MaxTwips = 31680;     // 22 inches
@@ -304,7 +30,7 @@ constexpr double TwipsPerPixel = 15.0; // 1440 twips an inch, 96 pixels an inch
 } // namespace
 
 char16_t TRtfReader::Cp1252ToUnicode(unsigned char byte) {
-    return Cp1252Table()[byte];
+    return Cp1252CodeTable()[byte];
 }
 
 QString TRtfReader::FontFamilyFor(const QString& rtfName) {
@@ -419,8 +145,8 @@ struct TRtfReader::TParser {
 
     int DocCodePage = 1252;
     int DefaultFont = 0;
-    const TCodeTable* Table = &Cp1252Table();
-    std::map<int, std::unique_ptr<TCodeTable>> Tables;
+    const TRtfCodeTable* Table = &Cp1252CodeTable();
+    TRtfCodePages CodePages;
 
     std::map<int, TFont> Fonts;
     int FontEntry = 0;         // number of the font table entry being read
@@ -456,40 +182,16 @@ struct TRtfReader::TParser {
 
     // ---- code pages
 
-    const TCodeTable* TableFor(int codePage) {
-        if (codePage == 1252 || codePage <= 0) return &Cp1252Table();
-        auto it = Tables.find(codePage);
-        if (it != Tables.end()) return it->second ? it->second.get() : &Cp1252Table();
-        const TCodeTable* result = &Cp1252Table();
-        QStringDecoder decoder(QByteArray("windows-") + QByteArray::number(codePage));
-        if (codePage == 10000) decoder = QStringDecoder("macintosh");
-        if (codePage == 437 || codePage == 850)
-            decoder = QStringDecoder(QByteArray("IBM") + QByteArray::number(codePage));
-        std::unique_ptr<TCodeTable> table;
-        if (decoder.isValid()) {
-            table = std::make_unique<TCodeTable>();
-            for (int i = 0; i < 256; ++i) {
-                const char byte = char(i);
-                const QString s = decoder.decode(QByteArrayView(&byte, 1));
-                (*table)[i] = s.size() == 1 ? s.at(0).unicode() : char16_t(0xFFFD);
-                decoder.resetState();
-            }
-            result = table.get();
-        }
-        Tables.emplace(codePage, std::move(table));
-        return result;
-    }
-
     void UpdateTable() {
         int cp = DocCodePage;
         if (Top().Dest == dNormal) {
             auto it = Fonts.find(Top().Chr.Font);
             if (it != Fonts.end()) {
-                const int fcp = CharsetCodePage(it->second.Charset);
+                const int fcp = RtfCharsetCodePage(it->second.Charset);
                 if (fcp) cp = fcp;
             }
         }
-        Table = TableFor(cp);
+        Table = CodePages.TableFor(cp);
     }
 
     // ---- interning
@@ -569,7 +271,7 @@ struct TRtfReader::TParser {
             return;
         }
         BeginRun();
-        const TCodeTable& table = *Table;
+        const TRtfCodeTable& table = *Table;
         for (; from < to; ++from) {
             const char16_t u = table[*from];
             if (!Unwanted(u)) Text.push_back(u);
@@ -644,10 +346,16 @@ struct TRtfReader::TParser {
 
     // ---- control words
 
+    // A keyword's numeric parameter with the defaults and bounds its kind uses.
+    struct TParam {
+        bool Has;
+        int Value;
+        int Or(int fallback) const { return Has ? Value : fallback; }
+        int Twips() const { return std::clamp(Or(0), -MaxTwips, MaxTwips); }
+    };
+
     void Keyword(std::string_view word, bool hasParam, int param) {
-        auto it = Keywords().find(word);
-        const TKeywordEntry entry =
-            it == Keywords().end() ? TKeywordEntry{kwUnknown, 0} : it->second;
+        const TRtfKeywordEntry entry = FindRtfKeyword(word);
         const bool ignorable = IgnorableNext;
         IgnorableNext = false;
 
@@ -661,32 +369,61 @@ struct TRtfReader::TParser {
             --UcSkip;
             return;
         }
-
-        TState& st = Top();
-        TChar& chr = st.Chr;
-        TPara& para = st.Para;
-        const int value = hasParam ? param : 1;
-        const auto twips = [&] { return std::clamp(hasParam ? param : 0, -MaxTwips, MaxTwips); };
-        const auto setFlag = [&](uint8_t flag, bool on) {
-            chr.Flags = on ? uint8_t(chr.Flags | flag) : uint8_t(chr.Flags & ~flag);
-            CurFmt = -1;
-        };
-
         if (ignorable && entry.Kw != kwPn && entry.Kw != kwFonttbl && entry.Kw != kwColortbl) {
             SkipDepth = 1;
             return;
         }
-
-        switch (entry.Kw) {
-        case kwUnknown:
-        case kwRtf:
+        const TParam p{hasParam, param};
+        switch (entry.Kind) {
+        case rkIgnored:
             return;
+        case rkDestination:
+            return DestinationKeyword(entry.Kw);
+        case rkDocument:
+            return DocumentKeyword(entry.Kw, p);
+        case rkTable:
+            return TableKeyword(entry.Kw, p);
+        case rkCharacter:
+            return CharacterKeyword(entry.Kw, p);
+        case rkParagraph:
+            return ParagraphKeyword(entry.Kw, p);
+        case rkList:
+            return ListKeyword(entry.Kw, p);
+        case rkText:
+            return TextKeyword(entry, p);
+        }
+    }
+
+    void DestinationKeyword(TRtfKeyword kw) {
+        TState& st = Top();
+        switch (kw) {
         case kwSkipDest:
             SkipDepth = 1;
-            return;
+            break;
         case kwIgnoreGroupText:
             st.Dest = dIgnoreText;
-            return;
+            break;
+        case kwFonttbl:
+            st.Dest = dFontTable;
+            FontTableDepth = Stack.size();
+            FontName.clear();
+            break;
+        case kwColortbl:
+            st.Dest = dColorTable;
+            Red = Green = Blue = -1;
+            break;
+        case kwPn:
+            st.Dest = dPn;
+            st.Para.List = lkBullet;
+            st.Para.Level = 1;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void DocumentKeyword(TRtfKeyword kw, TParam p) {
+        switch (kw) {
         case kwAnsi:
             DocCodePage = 1252;
             break;
@@ -700,65 +437,76 @@ struct TRtfReader::TParser {
             DocCodePage = 850;
             break;
         case kwAnsicpg:
-            DocCodePage = hasParam ? param : 1252;
+            DocCodePage = p.Or(1252);
             break;
         case kwDeff:
-            DefaultFont = hasParam ? param : 0;
-            chr.Font = DefaultFont;
+            DefaultFont = p.Or(0);
+            Top().Chr.Font = DefaultFont;
             CurFmt = -1;
             break;
-        case kwFonttbl:
-            st.Dest = dFontTable;
-            FontTableDepth = Stack.size();
-            FontName.clear();
+        default:
             break;
-        case kwColortbl:
-            st.Dest = dColorTable;
-            Red = Green = Blue = -1;
-            break;
+        }
+        UpdateTable();
+    }
+
+    void TableKeyword(TRtfKeyword kw, TParam p) {
+        switch (kw) {
         case kwFcharset:
-            if (st.Dest == dFontTable) Fonts[FontEntry].Charset = value;
+            if (Top().Dest == dFontTable) Fonts[FontEntry].Charset = p.Or(1);
             break;
         case kwRed:
-            Red = std::clamp(value, 0, 255);
+            Red = std::clamp(p.Or(1), 0, 255);
             break;
         case kwGreen:
-            Green = std::clamp(value, 0, 255);
+            Green = std::clamp(p.Or(1), 0, 255);
             break;
         case kwBlue:
-            Blue = std::clamp(value, 0, 255);
+            Blue = std::clamp(p.Or(1), 0, 255);
             break;
+        default:
+            break;
+        }
+    }
+
+    void CharacterKeyword(TRtfKeyword kw, TParam p) {
+        TChar& chr = Top().Chr;
+        const auto setFlag = [&](uint8_t flag, bool on) {
+            chr.Flags = on ? uint8_t(chr.Flags | flag) : uint8_t(chr.Flags & ~flag);
+        };
+        switch (kw) {
         case kwF:
-            if (st.Dest == dFontTable) {
+            if (Top().Dest == dFontTable) {
+                // The start of a font table entry.
                 CommitFont();
-                FontEntry = hasParam ? param : 0;
+                FontEntry = p.Or(0);
                 FontName.clear();
-            } else {
-                chr.Font = std::clamp(hasParam ? param : 0, 0, 0xFFFF);
-                CurFmt = -1;
+                UpdateTable();
+                return;
             }
+            chr.Font = std::clamp(p.Or(0), 0, 0xFFFF);
+            UpdateTable();
             break;
         case kwFs:
-            chr.Size = std::clamp(hasParam ? param : 24, 1, MaxHalfPoints);
-            CurFmt = -1;
+            chr.Size = std::clamp(p.Or(24), 1, MaxHalfPoints);
             break;
         case kwB:
-            setFlag(fBold, value != 0);
+            setFlag(fBold, p.Or(1) != 0);
             break;
         case kwI:
-            setFlag(fItalic, value != 0);
+            setFlag(fItalic, p.Or(1) != 0);
             break;
         case kwUl:
-            setFlag(fUnderline, value != 0);
+            setFlag(fUnderline, p.Or(1) != 0);
             break;
         case kwUlnone:
             setFlag(fUnderline, false);
             break;
         case kwStrike:
-            setFlag(fStrike, value != 0);
+            setFlag(fStrike, p.Or(1) != 0);
             break;
         case kwHidden:
-            setFlag(fHidden, value != 0);
+            setFlag(fHidden, p.Or(1) != 0);
             break;
         case kwSuper:
             setFlag(fSub, false);
@@ -773,23 +521,29 @@ struct TRtfReader::TParser {
             break;
         case kwCf:
             // Entry 0 is a colour of its own unless the table leaves it empty ("auto").
-            chr.Fg = hasParam && param >= 0 && param < NoColor ? param : NoColor;
-            CurFmt = -1;
+            chr.Fg = p.Has && p.Value >= 0 && p.Value < NoColor ? p.Value : NoColor;
             break;
         case kwHighlight:
         case kwCb:
             // Here 0 always means none, as writers use it to end highlighting.
-            chr.Bg = hasParam && param > 0 && param < NoColor ? param : NoColor;
-            CurFmt = -1;
+            chr.Bg = p.Has && p.Value > 0 && p.Value < NoColor ? p.Value : NoColor;
             break;
         case kwPlain:
             chr = TChar();
             chr.Font = DefaultFont;
-            CurFmt = -1;
+            UpdateTable();
             break;
+        default:
+            return;
+        }
+        CurFmt = -1;
+    }
+
+    void ParagraphKeyword(TRtfKeyword kw, TParam p) {
+        TState& st = Top();
+        TPara& para = st.Para;
+        switch (kw) {
         case kwPar:
-            EndParagraph();
-            break;
         case kwRow:
             EndParagraph();
             break;
@@ -809,19 +563,19 @@ struct TRtfReader::TParser {
             para.Align = 3;
             break;
         case kwLi:
-            para.Li = twips();
+            para.Li = p.Twips();
             break;
         case kwRi:
-            para.Ri = twips();
+            para.Ri = p.Twips();
             break;
         case kwFi:
-            para.Fi = twips();
+            para.Fi = p.Twips();
             break;
         case kwSb:
-            para.Sb = std::max(twips(), 0);
+            para.Sb = std::max(p.Twips(), 0);
             break;
         case kwSa:
-            para.Sa = std::max(twips(), 0);
+            para.Sa = std::max(p.Twips(), 0);
             break;
         case kwTqr:
             st.PendingTabKind = 1;
@@ -833,7 +587,7 @@ struct TRtfReader::TParser {
             st.PendingTabKind = 3;
             break;
         case kwTx: {
-            const TTab tab{std::clamp(twips(), 0, MaxTwips), st.PendingTabKind};
+            const TTab tab{std::clamp(p.Twips(), 0, MaxTwips), st.PendingTabKind};
             st.PendingTabKind = 0;
             // A list no paragraph or outer group refers to yet grows in place; others are
             // copied, so the cost stays linear in the number of tab stops.
@@ -846,21 +600,14 @@ struct TRtfReader::TParser {
             if (tabs.size() < 64) tabs.push_back(tab);
             break;
         }
-        case kwTab:
-        case kwCell:
-            AppendUnit(u'\t');
+        default:
             break;
-        case kwLine:
-            AppendUnit(0x2028);
-            break;
-        case kwChar:
-            AppendUnit(entry.Char);
-            break;
-        case kwPn:
-            st.Dest = dPn;
-            para.List = lkBullet;
-            para.Level = 1;
-            break;
+        }
+    }
+
+    void ListKeyword(TRtfKeyword kw, TParam p) {
+        TPara& para = Top().Para;
+        switch (kw) {
         case kwPnlvlblt:
             para.List = lkBullet;
             break;
@@ -871,11 +618,11 @@ struct TRtfReader::TParser {
             para.List = lkNone;
             break;
         case kwPnlvl:
-            para.Level = uint8_t(std::clamp(value, 1, 9));
+            para.Level = uint8_t(std::clamp(p.Or(1), 1, 9));
             if (para.List == lkNone || para.List == lkBullet) para.List = lkDecimal;
             break;
         case kwPnindent:
-            para.PnIndent = std::clamp(twips(), 0, MaxTwips);
+            para.PnIndent = std::clamp(p.Twips(), 0, MaxTwips);
             break;
         case kwPndec:
             para.List = lkDecimal;
@@ -893,25 +640,39 @@ struct TRtfReader::TParser {
             para.List = lkUpperRoman;
             break;
         case kwLs:
-            para.Ls = std::max(value, 0);
+            para.Ls = std::max(p.Or(1), 0);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void TextKeyword(const TRtfKeywordEntry& entry, TParam p) {
+        switch (entry.Kw) {
+        case kwTab:
+        case kwCell:
+            AppendUnit(u'\t');
+            break;
+        case kwLine:
+            AppendUnit(0x2028);
+            break;
+        case kwChar:
+            AppendUnit(entry.Char);
             break;
         case kwU: {
             UcSkip = 0;
-            int v = hasParam ? param : 0;
+            int v = p.Or(0);
             if (v < 0) v += 65536;
             AppendUnit(v >= 0 && v <= 0xFFFF ? char16_t(v) : char16_t(0xFFFD));
             UcSkip = Top().Uc;
             break;
         }
         case kwUc:
-            st.Uc = uint8_t(std::clamp(hasParam ? param : 1, 0, 255));
+            Top().Uc = uint8_t(std::clamp(p.Or(1), 0, 255));
             break;
-        case kwBin:
+        default:
             break;
         }
-        if (entry.Kw == kwF || entry.Kw == kwPlain || entry.Kw == kwDeff || entry.Kw == kwAnsicpg ||
-            entry.Kw == kwAnsi || entry.Kw == kwMac || entry.Kw == kwPc || entry.Kw == kwPca)
-            UpdateTable();
     }
 
     // After a backslash. Returns false at a truncated escape.
@@ -1054,12 +815,10 @@ struct TRtfReader::TParser {
             }
             }
         }
-        if (!Done) return Truncated();
-        for (const unsigned char* q = P; q < End; ++q)
-            if (*q != 0 && *q != '\r' && *q != '\n' && *q != ' ' && *q != '\t')
-                return Fail(q, *q == '}' ? QStringLiteral("Unbalanced groups: '}' without '{'")
-                                         : QStringLiteral("Data after the end of the document"));
-        return true;
+        // The document ends with its outer group. Some writers close that group early and go on
+        // writing; what follows is not read (the platform's rich edit control stops there too),
+        // since it lies outside every group the header set up.
+        return Done || Truncated();
     }
 
     bool Truncated() {

@@ -5,7 +5,8 @@
 // What it understands: the header (\rtf1 \ansi \ansicpg \deff), the font and colour tables,
 // character formats (\f \fs \b \i \ul \strike \cf \highlight \cb \super \sub \plain \v),
 // paragraph formats (\pard \ql \qc \qr \qj \li \ri \fi \sb \sa \tx), \par \line \tab, bullets
-// and numbering (\pn, \pntext, \ls), \'hh bytes of the document's or font's code page, \uN with
+// and numbering (\pn, \pntext, \ls), \'hh bytes of the document's or font's code page (the symbol
+// set of \fcharset2 fonts as the Unicode characters its font draws), \uN with
 // \ucN fallback skipping, and the control symbols. Unknown control words are ignored; unknown and
 // ignorable ({\*...}) destinations are skipped whole.
 //
@@ -28,10 +29,11 @@ public:
     TRtfReader(const TRtfReader&) = delete;
     TRtfReader& operator=(const TRtfReader&) = delete;
 
-    // Replaces the content of doc by the document in rtf. A trailing NUL (and any whitespace)
-    // after the closing brace is accepted. On malformed input (no leading "{\rtf", unbalanced or
-    // too deeply nested groups, truncated data) returns false, sets ErrorMessage and ErrorOffset
-    // and leaves doc untouched. A null doc only checks the input.
+    // Replaces the content of doc by the document in rtf. The document ends with the closing
+    // brace of its outer group; whatever follows (a NUL, or text of a writer that closed the
+    // group early) is not read. On malformed input (no leading "{\rtf", too deeply nested
+    // groups, truncated data) returns false, sets ErrorMessage and ErrorOffset and leaves doc
+    // untouched. A null doc only checks the input.
     bool Read(QByteArrayView rtf, QTextDocument* doc);
 
     // Why the last Read failed; empty after a successful one.

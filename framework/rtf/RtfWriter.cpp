@@ -159,12 +159,11 @@ struct TRtfWriter::TState {
         if (family.isEmpty() || family == Owner.FDefaultFontName ||
             family == TRtfReader::FontFamilyFor(Owner.FDefaultFontName))
             return 0;
-        qsizetype i = Fonts.indexOf(family);
-        if (i < 0) {
-            Fonts << family;
-            i = Fonts.size() - 1;
-        }
-        return int(i);
+        // Text never goes into the symbol-set font: its bytes would read back as symbols.
+        for (qsizetype i = 0; i < Fonts.size(); ++i)
+            if (i != SymbolFont && Fonts[i] == family) return int(i);
+        Fonts << family;
+        return int(Fonts.size() - 1);
     }
 
     int ColorIndex(const QTextFormat& f, int property) {

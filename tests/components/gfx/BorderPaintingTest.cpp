@@ -78,7 +78,8 @@ TEST(BorderPaintingTest, LineColoursFollowTheEdgeKinds) {
         {vqbsSingle, {kSize - 1, kMid}, clWindowFrame},
         {vqbsStatus, {kMid, 0}, clBtnShadow},            // sunken outer: dark top-left
         {vqbsStatus, {kMid, kSize - 1}, clBtnHighlight}, // light bottom-right
-        {vqbsRaised, {kMid, 0}, clBtnHighlight},
+        {vqbsRaised, {kMid, 0}, cl3DLight}, // raised: 3D light outside, highlight inside
+        {vqbsRaised, {kMid, 1}, clBtnHighlight},
         {vqbsRaised, {kMid, kSize - 1}, cl3DDkShadow},
         {vqbsLowered, {kMid, 0}, clBtnShadow},
         {vqbsLowered, {kMid, 1}, cl3DDkShadow},

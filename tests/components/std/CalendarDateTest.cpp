@@ -68,6 +68,28 @@ TEST_F(CalendarDateTest, HeadingRowHasNoDate) {
     EXPECT_EQ(Cal->CellText(3, -1), "");
 }
 
+// 1 January 1900 is a Monday (day 2), so a week starting Tuesday to Friday shows 29 December
+// 1899, day -1, in the first row: a date like any other there, whatever the heading answers.
+TEST_F(CalendarDateTest, January1900ForEveryStartDayShowsEveryDate) {
+    const TDateTime first = EncodeDate(1900, 1, 1);
+    ASSERT_EQ(first, 2);
+    for (int s = 0; s < 7; ++s) {
+        SCOPED_TRACE("start day " + std::to_string(s));
+        Cal->SetStartOfWeek(TVQDayOfWeek(s));
+        Cal->SetDate(EncodeDate(1900, 1, 15));
+        const int offset = (1 - s + 7) % 7; // the Monday's column
+        for (int n = 0; n < 42; ++n) {
+            const TDateTime d = first - offset + n;
+            int y, m, day;
+            DecodeDate(d, y, m, day);
+            ASSERT_EQ(Cal->CellToDate(n % 7, n / 7 + 1), d);
+            EXPECT_EQ(Cal->CellText(n % 7, n / 7 + 1), QString::number(day)) << DayText(d);
+        }
+        int col = -1, row = -1;
+        EXPECT_EQ(Cal->DateToCell(-1, col, row), s >= vqdTuesday && s <= vqdFriday);
+    }
+}
+
 TEST_F(CalendarDateTest, CellsAndDatesAreInversesOverAYear) {
     for (TVQDayOfWeek start : {vqdSunday, vqdMonday, vqdSaturday}) {
         Cal->SetStartOfWeek(start);

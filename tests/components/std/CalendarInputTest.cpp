@@ -1,6 +1,8 @@
 // Mouse and keyboard input with the event orders they produce.
 #include "CalendarTestSupport.h"
 
+#include <algorithm>
+
 class CalendarInputTest : public CalendarFixture {
 protected:
     void SetUp() override {
@@ -91,6 +93,23 @@ TEST_F(CalendarInputTest, MoveOntoNeighbouringMonthWithSelectAllDates) {
     // June 2024 starts on a Saturday: the 7th is in column 5 of row 2.
     EXPECT_EQ(Cal->Col(), 5);
     EXPECT_EQ(Cal->Row(), 2);
+}
+
+TEST_F(CalendarInputTest, TheLastDayOf1899IsPaintedAndPickedLikeAnyOther) {
+    Cal->SetOptions(Cal->Options() + TVQCalendarOptions{vqcoSelectAllDates});
+    Cal->SetStartOfWeek(vqdFriday); // 29 December 1899 (day -1) is in column 0 of row 1
+    Cal->SetDate(EncodeDate(1900, 1, 10));
+    std::vector<TDateTime> drawn;
+    Cal->OnDrawDate = [&](TObject*, TGridDrawState, const TRect&, TDateTime d) {
+        drawn.push_back(d);
+    };
+    Grab();
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), -1), drawn.end());
+    RecordEvents();
+    ClickCell(0, 1);
+    EXPECT_EQ(Log,
+              (Events{"select 12/29", "select 12/29", "paint", "click", "paint", "change 12/29"}));
+    EXPECT_EQ(Cal->Date(), -1);
 }
 
 TEST_F(CalendarInputTest, MoveOntoNeighbouringMonthWithoutSelectAllDates) {

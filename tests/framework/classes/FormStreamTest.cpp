@@ -1,5 +1,6 @@
 #include "TestClasses.h"
 
+#include "framework/classes/FormParser.h"
 #include "framework/classes/FormReader.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,47 @@ TEST_F(FormStream, FloatsIntegersAndHexRoundTrip) {
     EXPECT_EQ(int32_t(rt->Color()), -1);
 }
 
+// Eight hex digits or fewer are a 32-bit pattern: negative in an integer property, refused by an
+// unsigned one (the test list below), while a decimal value above 2^31 fits the unsigned one.
+TEST_F(FormStream, ShortHexLiteralsAreSigned32BitPatterns) {
+    auto r = Read("object R: TTestRoot\n Tag = $FFFFFFFF\n object T: TTestThing\n"
+                  " Mask = $7FFFFFFF\n end\n object U: TTestThing\n Mask = 4294967295\n end\nend");
+    EXPECT_EQ(r->Tag(), -1);
+    EXPECT_EQ(static_cast<TTestThing*>(r->FindComponent("T"))->Mask(), 0x7FFFFFFFu);
+    EXPECT_EQ(static_cast<TTestThing*>(r->FindComponent("U"))->Mask(), 0xFFFFFFFFu);
+    EXPECT_EQ(Read("object R: TTestRoot\n Tag = $80000000\nend")->Tag(), INT32_MIN);
+}
+
+TEST_F(FormStream, NamesThatBeginWithAKeywordAreProperties) {
+    const TFormObjectNode root = TFormParser::Parse("object R: TTestRoot\n"
+                                                    "  EndValue = 1\n"
+                                                    "  ObjectName = 'a'\n"
+                                                    "  inlined = True\n"
+                                                    "  InheritedFrom = Base\n"
+                                                    "  object T: TTestThing\n"
+                                                    "    endless = 2\n"
+                                                    "  end\n"
+                                                    "end",
+                                                    "test.vqf");
+    std::vector<std::string_view> names;
+    for (const TFormPropNode& p : root.Props)
+        names.push_back(p.Name);
+    EXPECT_EQ(names, (std::vector<std::string_view>{"EndValue", "ObjectName", "inlined",
+                                                    "InheritedFrom"}));
+    ASSERT_EQ(root.Children.size(), 1u);
+    ASSERT_EQ(root.Children[0].Props.size(), 1u);
+    EXPECT_EQ(root.Children[0].Props[0].Name, "endless");
+}
+
+TEST_F(FormStream, ReadingACollectionReplacesItsItems) {
+    auto r = Read("object R: TTestRoot\n object T: TTestThing\n"
+                  "  Items = <item Width = 1 end item Width = 2 end item end>\n"
+                  "  Items = <item Width = 9 end>\n end\nend");
+    TCollection* items = static_cast<TTestThing*>(r->FindComponent("T"))->Items();
+    ASSERT_EQ(items->Count(), 1);
+    EXPECT_EQ(static_cast<TTestItem*>(items->Items(0))->Width(), 9);
+}
+
 TEST_F(FormStream, LoadingStateSetWhileReadingAndLoadedCalledLastInReadingOrder) {
     struct Watch : TTestThing {
         using TTestThing::TTestThing;
@@ -233,6 +275,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "test.vqf(2): expected a property name, 'object' or 'end' but found '2'"},
         BadInput{"object R: TTestRoot\nend\nobject",
                  "test.vqf(3): expected end of text but found 'object'"},
+        BadInput{"object R: TTestRoot\n  object T: TTestThing\n    Mask = $FFFFFFFF\n  end\nend",
+                 "test.vqf(3): Invalid value for Mask: expected an unsigned integer"},
         BadInput{"", "test.vqf(1): expected 'object' but found end of text"}));
 
 TEST_F(FormStream, FailedReadFreesWhatItBuiltAndClearsFields) {

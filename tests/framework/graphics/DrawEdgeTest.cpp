@@ -29,14 +29,14 @@ TEST_F(DrawEdgeTest, EdgeKindsAndSidesPaintTheClassicColours) {
         {"raised",
          EDGE_RAISED,
          BF_RECT,
-         {{0, 0, clBtnHighlight},
-          {5, 0, clBtnHighlight},
-          {0, 5, clBtnHighlight},
+         {{0, 0, cl3DLight},
+          {5, 0, cl3DLight},
+          {0, 5, cl3DLight},
           {9, 0, cl3DDkShadow},
           {0, 9, cl3DDkShadow},
           {9, 9, cl3DDkShadow},
-          {1, 1, cl3DLight},
-          {5, 1, cl3DLight},
+          {1, 1, clBtnHighlight},
+          {5, 1, clBtnHighlight},
           {8, 1, clBtnShadow},
           {1, 8, clBtnShadow},
           {8, 8, clBtnShadow},
@@ -66,7 +66,7 @@ TEST_F(DrawEdgeTest, EdgeKindsAndSidesPaintTheClassicColours) {
         {"bump",
          EDGE_BUMP,
          BF_RECT,
-         {{0, 0, clBtnHighlight}, {9, 9, cl3DDkShadow}, {1, 1, cl3DDkShadow}, {8, 8, cl3DLight}},
+         {{0, 0, cl3DLight}, {9, 9, cl3DDkShadow}, {1, 1, cl3DDkShadow}, {8, 8, cl3DLight}},
          Rect(2, 2, 8, 8)},
         {"sunken outer only",
          BDR_SUNKENOUTER,
@@ -126,7 +126,7 @@ TEST_F(DrawEdgeTest, EdgeKindsAndSidesPaintTheClassicColours) {
         {"soft raised",
          EDGE_RAISED,
          BF_RECT | BF_SOFT,
-         {{0, 0, cl3DLight}, {1, 1, clBtnHighlight}, {9, 9, cl3DDkShadow}},
+         {{0, 0, clBtnHighlight}, {1, 1, cl3DLight}, {9, 9, cl3DDkShadow}},
          Rect(2, 2, 8, 8)},
     };
     for (const auto& c : cases) {
@@ -145,10 +145,57 @@ TEST_F(DrawEdgeTest, EdgeKindsAndSidesPaintTheClassicColours) {
     }
 }
 
+// Every edge combination, normal and soft, against the classic call's published colour tables:
+// top-left and bottom-right of the outer line (pixels 0,5 and 9,5) and of the inner line (1,5
+// and 8,5). A lone inner edge is drawn where the outer line goes; a line given both its bits is
+// not drawn.
+TEST_F(DrawEdgeTest, EveryEdgeCombinationNormalAndSoftMatchesTheColourTables) {
+    constexpr TColor no = kPaper;
+    struct TRow {
+        unsigned Edge;
+        TColor OuterTL, InnerTL, OuterBR, InnerBR, SoftOuterTL, SoftInnerTL;
+    };
+    const TRow rows[] = {
+        {0, no, no, no, no, no, no},
+        {BDR_RAISEDOUTER, cl3DLight, no, cl3DDkShadow, no, clBtnHighlight, no},
+        {BDR_SUNKENOUTER, clBtnShadow, no, clBtnHighlight, no, cl3DDkShadow, no},
+        {BDR_OUTER, no, no, no, no, no, no},
+        {BDR_RAISEDINNER, clBtnHighlight, no, clBtnShadow, no, cl3DLight, no},
+        {EDGE_RAISED, cl3DLight, clBtnHighlight, cl3DDkShadow, clBtnShadow, clBtnHighlight,
+         cl3DLight},
+        {EDGE_ETCHED, clBtnShadow, clBtnHighlight, clBtnHighlight, clBtnShadow, cl3DDkShadow,
+         cl3DLight},
+        {BDR_OUTER | BDR_RAISEDINNER, no, no, no, no, no, no},
+        {BDR_SUNKENINNER, cl3DDkShadow, no, cl3DLight, no, clBtnShadow, no},
+        {EDGE_BUMP, cl3DLight, cl3DDkShadow, cl3DDkShadow, cl3DLight, clBtnHighlight, clBtnShadow},
+        {EDGE_SUNKEN, clBtnShadow, cl3DDkShadow, clBtnHighlight, cl3DLight, cl3DDkShadow,
+         clBtnShadow},
+        {BDR_OUTER | BDR_SUNKENINNER, no, no, no, no, no, no},
+        {BDR_INNER, no, no, no, no, no, no},
+        {BDR_RAISEDOUTER | BDR_INNER, cl3DLight, no, cl3DDkShadow, no, clBtnHighlight, no},
+        {BDR_SUNKENOUTER | BDR_INNER, clBtnShadow, no, clBtnHighlight, no, cl3DDkShadow, no},
+        {BDR_OUTER | BDR_INNER, no, no, no, no, no, no},
+    };
+    for (const TRow& row : rows) {
+        for (const bool soft : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "edge " << row.Edge << (soft ? " soft" : ""));
+            auto bmp = FilledBitmap(10, 10, kPaper);
+            TRect r = Rect(0, 0, 10, 10);
+            DrawEdge(bmp->Canvas(), r, row.Edge, BF_RECT | (soft ? BF_SOFT : 0u));
+            const auto at = [&](int x) { return bmp->Canvas()->Pixels(x, 5); };
+            EXPECT_EQ(at(0), Rgb(soft ? row.SoftOuterTL : row.OuterTL)) << "outer top-left";
+            EXPECT_EQ(at(1), Rgb(soft ? row.SoftInnerTL : row.InnerTL)) << "inner top-left";
+            EXPECT_EQ(at(9), Rgb(row.OuterBR)) << "outer bottom-right";
+            EXPECT_EQ(at(8), Rgb(row.InnerBR)) << "inner bottom-right";
+            EXPECT_EQ(at(5), kPaper);
+        }
+    }
+}
+
 TEST_F(DrawEdgeTest, EdgeFollowsThePaletteAtDrawingTime) {
     auto bmp = FilledBitmap(6, 6, kPaper);
     QPalette pal = FixedPalette();
-    pal.setColor(QPalette::Light, QColor(0x11, 0x22, 0x33));
+    pal.setColor(QPalette::Midlight, QColor(0x11, 0x22, 0x33));
     QApplication::setPalette(pal);
     TRect r = Rect(0, 0, 6, 6);
     DrawEdge(bmp->Canvas(), r, EDGE_RAISED, BF_RECT);

@@ -199,6 +199,10 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"FontCharsetCodePage",
                     "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset204 X;}}\\f1 \\'c0\\f0 \\'c0}",
                     QString::fromUtf16(u"\u0410\u00C0")},
+        TDecodeCase{"SymbolCharset",
+                    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+                    "\\f1 pa\\'b7\\'e5\\'a3 1\\f0 pa\\'b7}",
+                    QString::fromUtf16(u"\u03C0\u03B1\u2022\u2211\u2264 1pa\u00B7")},
         TDecodeCase{"UnknownCodePageFallsBackTo1252", "{\\rtf1\\ansicpg125 \\'80{\\f0 \\'80}\\'80}",
                     QString::fromUtf16(u"\u20AC\u20AC\u20AC")},
         TDecodeCase{"IgnorableAndUnknown",
@@ -211,7 +215,14 @@ INSTANTIATE_TEST_SUITE_P(
         TDecodeCase{"ControlCharactersDropped", "{\\rtf1 a\\u0?b\\u13?c\\u8233?d\\u64976?e}",
                     "abcde"},
         TDecodeCase{"BackslashNewlineIsPar", "{\\rtf1 a\\\nb}", "a|b"},
-        TDecodeCase{"TableCellsAndRows", "{\\rtf1 \\trowd a\\cell b\\cell\\row c}", "a\tb\t|c"}),
+        TDecodeCase{"TableCellsAndRows", "{\\rtf1 \\trowd a\\cell b\\cell\\row c}", "a\tb\t|c"},
+        // The document ends with its outer group; what a writer adds after it is not read.
+        TDecodeCase{"OuterGroupClosedEarly",
+                    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Dear reader,\\par thanks.}"
+                    "\\par P.S. more\\par}\r\n",
+                    "Dear reader,|thanks."},
+        TDecodeCase{"ExtraClose", "{\\rtf1 a}}", "a"},
+        TDecodeCase{"TextAfterEnd", "{\\rtf1 a} trailing {\\b x}", "a"}),
     [](const auto& testCase) { return std::string(testCase.param.Name); });
 
 TEST(RtfReaderFormats, PlainAndPardReset) {
@@ -301,8 +312,6 @@ INSTANTIATE_TEST_SUITE_P(
         TMalformedCase{"TruncatedHex", "{\\rtf1 \\'4", "Truncated"},
         TMalformedCase{"TruncatedBackslash", "{\\rtf1 a\\", "Truncated"},
         TMalformedCase{"NulInside", QByteArray("{\\rtf1 a\0b}", 11), "Truncated"},
-        TMalformedCase{"ExtraClose", "{\\rtf1 a}}", "Unbalanced"},
-        TMalformedCase{"TextAfterEnd", "{\\rtf1 a} trailing", "after the end"},
         TMalformedCase{"BinaryPastEnd", "{\\rtf1{\\pict\\bin999 ab}}", "Truncated"},
         TMalformedCase{"DeepNesting",
                        "{\\rtf1" + QByteArray(100000, '{') + "a" + QByteArray(100000, '}') + "}",

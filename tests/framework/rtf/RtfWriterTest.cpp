@@ -141,6 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent360"
                        "{\\pntxtb\\'B7}}\\fi-360\\li720 one\\par{\\pntext\\f1\\'B7\\tab}"
                        "two\\par\\pard after\\par}"},
+        TRoundTripCase{"SymbolTextBesideBullets",
+                       "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset2 Symbol;}}"
+                       "\\pard{\\*\\pn\\pnlvlblt\\pnf1}\\li720 \\f1 a\\'b4b 1\\f0  x\\par}"},
         TRoundTripCase{"NumberedAndNestedLists",
                        "{\\rtf1\\pard{\\*\\pn\\pnlvlbody\\pnucrm\\pnindent250}\\li500 a\\par b"
                        "\\par\\pard{\\*\\pn\\pnlvlblt}\\fi-300\\li1000 c\\par}"},

@@ -156,10 +156,21 @@ TEST_F(CustomGridTest, MouseDragMovesAndReleaseClicks) {
     EXPECT_EQ(Grid->Col(), 4);
     EXPECT_EQ(Grid->Row(), 4);
     EXPECT_EQ(Grid->Clicks, 1);
+    // Without range selection the drag leaves the current cell alone selected.
+    EXPECT_EQ(Grid->Selection(), (TGridRect{4, 4, 4, 4}));
     // A press on a fixed cell only focuses.
     QTest::mouseClick(Grid->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(Grid->Col(), 4);
     EXPECT_EQ(Grid->Clicks, 1);
+}
+
+TEST_F(CustomGridTest, DragWithRangeSelectionSelectsFromThePress) {
+    Grid->SetGridOptions(Grid->GridOptions() + TGridOptions{goRangeSelect});
+    Show();
+    QTest::mousePress(Grid->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 15));
+    QTest::mouseMove(Grid->Widget(), QPoint(75, 35));
+    QTest::mouseRelease(Grid->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(75, 35));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 3, 3}));
 }
 
 TEST_F(CustomGridTest, RangeSelectionWithShift) {
@@ -183,6 +194,39 @@ TEST_F(CustomGridTest, RangeSelectionWithShift) {
     EXPECT_EQ(focused, 1);
     QTest::keyClick(Grid->Widget(), Qt::Key_Left);
     EXPECT_EQ(Grid->Selection(), (TGridRect{1, 2, 1, 2}));
+}
+
+// A column counts as visible when its cells fit, even if the grid line after it does not: 146
+// pixels hold the fixed column and six columns of 21 with the last line at x = 146.
+TEST_F(CustomGridTest, VisibleColumnsMayLeaveTheirTrailingLineOutside) {
+    Grid->SetColCount(30);
+    Grid->SetWidth(146);
+    EXPECT_EQ(Grid->VisibleColCount(), 6);
+    Grid->SetWidth(145);
+    EXPECT_EQ(Grid->VisibleColCount(), 5);
+    Grid->SetGridOptions({}); // no lines: columns of 20 after the fixed one
+    Grid->SetWidth(140);
+    EXPECT_EQ(Grid->VisibleColCount(), 6);
+}
+
+TEST_F(CustomGridTest, ColumnMovesScrollJustEnoughAndCtrlMovesByAPage) {
+    Grid->SetColCount(30);
+    Show();
+    const int visible = Grid->VisibleColCount();
+    ASSERT_EQ(visible, 6);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(Grid->Widget(), Qt::Key_Right);
+    // Column 7 is now the last fully visible one.
+    EXPECT_EQ(Grid->Col(), 7);
+    EXPECT_EQ(Grid->LeftCol(), 2);
+    EXPECT_LE(Grid->CellRect(7, 1).Right, Grid->ClientWidth());
+    QTest::keyClick(Grid->Widget(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(Grid->Col(), 7 + visible - 1);
+    EXPECT_EQ(Grid->LeftCol(), 7);
+    QTest::keyClick(Grid->Widget(), Qt::Key_Left, Qt::ControlModifier);
+    QTest::keyClick(Grid->Widget(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->LeftCol(), 2);
 }
 
 TEST_F(CustomGridTest, MovesScrollTheCurrentCellIntoView) {
