@@ -143,9 +143,12 @@ def calendar_fm():
     return (
         "object VQCalendarFm: TVQCalendarFm\n"
         "  Left = 0\n  Top = 0\n  BorderIcons = []\n  BorderStyle = bsNone\n"
+        # No title bar shows it; it names the window to the window manager.
+        "  Caption = 'Calendar'\n"
         "  ClientHeight = 120\n  ClientWidth = 181\n  Color = clBtnFace\n  Ctl3D = False\n"
         + font("Font", "  ") +
         "  FormStyle = fsStayOnTop\n  KeyPreview = True\n  Scaled = False\n"
+        "  ActiveControl = CalendarCd\n"
         "  OnClose = FormClose\n  OnCreate = FormCreate\n  OnKeyDown = CalendarFmKeyDown\n"
         "  PixelsPerInch = 96\n  TextHeight = 13\n"
         "  object Panel1: TPanel\n"

@@ -3,5 +3,5 @@
 #include "framework/classes/ClassRegistry.h"
 
 void RegisterVQCalPopClasses() {
-    RegisterClassesOf<TVQCalendarPopup>();
+    RegisterClassesOf<TVQCalendarPopup, TVQCalendarFm>();
 }

@@ -4,5 +4,5 @@
 #include "components/dialogs/VQCalPop/VQCalendarFm.h"
 #include "components/dialogs/VQCalPop/VQCalendarPopup.h"
 
-// Registers the unit's component class with the class registry.
+// Registers the unit's component and form classes with the class registry.
 void RegisterVQCalPopClasses();
