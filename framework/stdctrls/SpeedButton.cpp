@@ -118,10 +118,6 @@ void TSpeedButton::EnabledChanged() {
     Invalidate();
 }
 
-void TSpeedButton::Click() {
-    TGraphicControl::Click();
-}
-
 void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     TGraphicControl::MouseDown(Button, Shift, X, Y);
     if (Button != mbLeft || !Enabled()) return;

@@ -35,7 +35,6 @@ public:
     int Spacing() const { return FSpacing; } // 4
     void SetSpacing(int value);
 
-    void Click() override;
     // True while the mouse holds the button pressed.
     bool Pressed() const { return FState == bsDown && !FDown; }
 

@@ -4,6 +4,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/WinGdi.h"
 
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace {
@@ -42,6 +43,11 @@ TUpDown::TUpDown(TComponent* AOwner) : TCustomControl(AOwner), FRepeat(std::make
     SetParentColor(false);
     QObject::connect(FRepeat.get(), &QTimer::timeout, FRepeat.get(), [this] {
         Application->Guard(this, [this] {
+            // A release the control missed (a handler's modal window took it) ends the repeat.
+            if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+                StopRepeat();
+                return;
+            }
             FRepeat->setInterval(kRepeatInterval);
             if (FPressed) Step(FPressedButton);
         });
@@ -88,12 +94,10 @@ void TUpDown::Step(TUDBtnType button) {
     int next = FPosition + delta;
     if (next > hi) next = FWrap ? lo : hi;
     if (next < lo) next = FWrap ? hi : lo;
-    auto life = LifeToken();
     bool allow = true;
     if (!Fire(OnChanging, this, allow)) return;
     if (allow) FPosition = next;
     Fire(OnClick, this, button);
-    (void)life;
 }
 
 TUDBtnType TUpDown::ButtonAt(int X, int Y) const {
@@ -155,7 +159,7 @@ void TUpDown::Paint() {
                          DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (down ? DFCS_PUSHED : 0u));
         // A small solid triangle pointing the button's way.
         const int shift = down ? 1 : 0;
-        const int cx = (face.Left + face.Right) / 2 + shift - (vertical ? 0 : 0);
+        const int cx = (face.Left + face.Right) / 2 + shift;
         const int cy = (face.Top + face.Bottom) / 2 + shift;
         const int s = std::max(1, std::min(face.Width(), face.Height()) / 3);
         std::vector<TPoint> tri;
