@@ -8,6 +8,7 @@
 #include "app/Form7.h"
 #include "app/MainForm.h"
 #include "app/OrderForm.h"
+#include "components/dialogs/VQCalPop/VQCalPop.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
@@ -51,6 +52,7 @@ void TDemoProgram::RegisterProgramClasses() {
     RegisterComCtrlsClasses();
     RegisterVQGfxCmpClasses();
     RegisterVQStdCmpClasses();
+    RegisterVQCalPopClasses();
     // The program's windows too, so that tools can read a description naming their class.
     RegisterClassesOf<TMainFm, TForm2Fm, TForm3Fm, TForm4Fm, TForm5Fm, TForm6Fm, TForm7Fm,
                       TOrderFm>();

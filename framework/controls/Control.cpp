@@ -623,7 +623,10 @@ void TControl::ShowHintChanged() {
 }
 
 void TControl::UpdateToolTip() {
-    if (QWidget* w = Widget()) w->setToolTip(FShowHint ? GetShortHint(FHint) : String());
+    // Hints keep their line breaks; descriptions store them as CR LF.
+    String hint = FShowHint ? GetShortHint(FHint) : String();
+    hint.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (QWidget* w = Widget()) w->setToolTip(hint);
 }
 
 void TControl::SetCursor(TCursor value) {

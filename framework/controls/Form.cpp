@@ -4,7 +4,9 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
+#include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/WinGdi.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -174,7 +176,7 @@ void TForm::Notification(TComponent* AComponent, TOperation Operation) {
 TRect TForm::BorderInsets() const {
     switch (FBorderStyle) {
     case bsNone:
-        return TRect{};
+        return FThinFrame ? TRect{1, 1, 1, 1} : TRect{};
     case bsSingle:
     case bsDialog:
         return TRect{FixedFrame, FixedFrame + CaptionHeight, FixedFrame, FixedFrame};
@@ -187,6 +189,20 @@ TRect TForm::BorderInsets() const {
     default:
         return TRect{SizeableFrame, SizeableFrame + CaptionHeight, SizeableFrame, SizeableFrame};
     }
+}
+
+TPoint TForm::WidgetClientOffset() const {
+    // A thin frame is drawn inside the window; every other frame is the window manager's.
+    return FBorderStyle == bsNone && FThinFrame ? TPoint{1, 1} : TPoint{};
+}
+
+void TForm::SetThinFrame(bool value) {
+    if (FThinFrame == value) return;
+    const int cw = ClientWidth(), ch = ClientHeight();
+    FThinFrame = value;
+    SetBounds(Left(), Top(), cw + (value ? 2 : 0), ch + (value ? 2 : 0));
+    ApplyWindowFlags();
+    ClientOriginChanged();
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle value) {
@@ -245,7 +261,9 @@ void TForm::ApplyWindowFlags() {
     const bool shown = w->isVisible();
     w->setWindowFlags(f);
     const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
-    const TRect cr = ClientRect();
+    TRect cr = ClientRect();
+    const TPoint inner = WidgetClientOffset();
+    cr.Right += 2 * inner.X, cr.Bottom += 2 * inner.Y;
     if (sizeable) {
         w->setMinimumSize(0, 0);
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -258,7 +276,9 @@ void TForm::ApplyWindowFlags() {
 void TForm::UpdateWidgetGeometry() {
     QWidget* w = Widget();
     if (!w) return;
-    const TRect cr = ClientRect();
+    TRect cr = ClientRect();
+    const TPoint inner = WidgetClientOffset();
+    cr.Right += 2 * inner.X, cr.Bottom += 2 * inner.Y;
     FSettingGeometry = true;
     const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
     if (!sizeable) w->setFixedSize(std::max(0, cr.Width()), std::max(0, cr.Height()));
@@ -270,7 +290,9 @@ void TForm::UpdateWidgetGeometry() {
 void TForm::WidgetResized() {
     QWidget* w = Widget();
     const TRect b = BorderInsets();
-    const int width = w->width() + b.Left + b.Right, height = w->height() + b.Top + b.Bottom;
+    const TPoint inner = WidgetClientOffset();
+    const int width = w->width() + b.Left + b.Right - 2 * inner.X;
+    const int height = w->height() + b.Top + b.Bottom - 2 * inner.Y;
     if (width != Width() || height != Height()) SetBounds(Left(), Top(), width, height);
 }
 
@@ -295,6 +317,9 @@ void TForm::TextChanged() {
 }
 
 void TForm::Paint() {
+    // The canvas starts at the client origin; the thin frame lies one pixel outside it.
+    if (WidgetClientOffset().X > 0)
+        FrameRect(Canvas(), Rect(-1, -1, ClientWidth() + 1, ClientHeight() + 1), clWindowFrame);
     if (OnPaint) {
         auto fn = OnPaint;
         fn(this);
@@ -444,7 +469,8 @@ void TForm::Close() {
         SetModalResult(mrCancel);
         return;
     }
-    if (FClosing) return;
+    // A form already closing, or freed once this event is handled, is not closed again.
+    if (FClosing || FReleasing) return;
     FClosing = true;
     auto alive = FAlive;
     TCloseAction action = caNone;
@@ -477,6 +503,14 @@ void TForm::Close() {
     default:
         break;
     }
+}
+
+void TForm::DoActivate() {
+    Fire(OnActivate, this);
+}
+
+void TForm::DoDeactivate() {
+    Fire(OnDeactivate, this);
 }
 
 void TForm::Release() {
@@ -612,16 +646,10 @@ bool TForm::WidgetEvent(QEvent* event) {
         }
         return false;
     case QEvent::WindowActivate:
-        if (OnActivate) {
-            auto fn = OnActivate;
-            fn(this);
-        }
+        DoActivate();
         return false;
     case QEvent::WindowDeactivate:
-        if (OnDeactivate) {
-            auto fn = OnDeactivate;
-            fn(this);
-        }
+        DoDeactivate();
         return false;
     default:
         return TCustomControl::WidgetEvent(event);

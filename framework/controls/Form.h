@@ -126,7 +126,14 @@ public:
 
 protected:
     TRect BorderInsets() const override;
-    TPoint WidgetClientOffset() const override { return TPoint{}; }
+    TPoint WidgetClientOffset() const override;
+    // A borderless form may keep a one-pixel frame of its own (a drop-down window's thin
+    // frame): Width and Height then include it and the form paints it in clWindowFrame.
+    bool ThinFrame() const { return FThinFrame; }
+    void SetThinFrame(bool value);
+    // The window became active or inactive: fire OnActivate / OnDeactivate.
+    virtual void DoActivate();
+    virtual void DoDeactivate();
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void CreateWnd() override;
     void UpdateWidgetGeometry() override;
@@ -171,4 +178,5 @@ private:
     bool FClosing = false;
     bool FReleasing = false;
     bool FReading = false;
+    bool FThinFrame = false;
 };

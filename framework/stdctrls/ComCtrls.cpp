@@ -3,5 +3,5 @@
 #include "framework/classes/ClassRegistry.h"
 
 void RegisterComCtrlsClasses() {
-    RegisterClassesOf<TPageControl, TTabSheet, TToolBar, TToolButton, TRichEdit, TMemo>();
+    RegisterClassesOf<TPageControl, TTabSheet, TToolBar, TToolButton, TRichEdit, TMemo, TUpDown>();
 }

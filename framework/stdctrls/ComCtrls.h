@@ -8,6 +8,7 @@
 #include "framework/stdctrls/TabSheet.h"
 #include "framework/stdctrls/ToolBar.h"
 #include "framework/stdctrls/ToolButton.h"
+#include "framework/stdctrls/UpDown.h"
 
 // Registers the common controls with the class registry (idempotent).
 void RegisterComCtrlsClasses();
