@@ -3,5 +3,5 @@
 #include "framework/classes/ClassRegistry.h"
 
 void RegisterStdCtrlsClasses() {
-    RegisterClassesOf<TLabel, TButton, TCheckBox, TRadioButton, TEdit, TPanel>();
+    RegisterClassesOf<TLabel, TButton, TCheckBox, TRadioButton, TEdit, TPanel, TComboBox>();
 }

@@ -3,6 +3,7 @@
 
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
+#include "framework/stdctrls/ComboBox.h"
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Panel.h"
