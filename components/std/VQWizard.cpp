@@ -2,6 +2,7 @@
 
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Application.h"
+#include "framework/controls/Form.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/system/ResourceStrings.h"
@@ -30,6 +31,15 @@ TWinControl* FirstTabStop(const TWinControl* parent) {
         if (TWinControl* inner = FirstTabStop(c)) return inner;
     }
     return nullptr;
+}
+// Whether the focused control of page's form lies on page.
+bool HoldsFocus(const TWinControl* page) {
+    TForm* form = page->ParentForm();
+    TWinControl* focused = form ? form->ActiveControl() : nullptr;
+    if (!focused || !focused->Focused()) return false;
+    for (const TControl* c = focused; c; c = c->Parent())
+        if (c == page) return true;
+    return false;
 }
 } // namespace
 
@@ -182,8 +192,15 @@ void TVQWizard::SetActivePage(TVQWizardPage* value) {
         if (value) {
             value->BringToFront();
             value->SetVisible(true);
-            if (value->CanFocus())
-                if (TWinControl* first = FirstTabStop(value)) first->SetFocus();
+            if (value->CanFocus()) {
+                if (TWinControl* first = FirstTabStop(value))
+                    first->SetFocus();
+                else if (old && HoldsFocus(old))
+                    // Left on the page being hidden, the focus would pass to the next control
+                    // (a button, which Enter would then press); the wizard keeps it instead,
+                    // so Enter still reaches the default button.
+                    SetFocus();
+            }
         }
         if (old) {
             old->SetVisible(false);

@@ -135,8 +135,12 @@ TEST_F(Form4Fixture, WalkWithThePageRangeAndWithoutItToPrintingCompleted) {
     EXPECT_FALSE(W->NextButton()->Enabled()); // one of two is not enough
     QTest::keyClicks(Form->Edit2->Widget(), QStringLiteral("5"));
     EXPECT_TRUE(W->NextButton()->Enabled());
-    Press(W->NextButton());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(Buttons(), "page 5 back+ next+ '&Finish' help+ cancel+");
+    // Page 5 has nothing to focus: the focus leaves page 4 without landing on a button, so
+    // Enter still presses Finish.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(Messages.size(), 2u);
     Press(W->BackButton());
     EXPECT_EQ(Page(), 4);
     Press(W->BackButton());
@@ -148,7 +152,7 @@ TEST_F(Form4Fixture, WalkWithThePageRangeAndWithoutItToPrintingCompleted) {
     Press(W->NextButton());
     EXPECT_EQ(Page(), 5);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(Messages.size(), 2u);
+    EXPECT_EQ(Messages.size(), 3u);
 }
 
 TEST_F(Form4Fixture, EscapeClosesTheWindowAndReopeningShowsTheLastPageAndInputs) {
