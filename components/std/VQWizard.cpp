@@ -19,6 +19,14 @@ template <class F, class B> F TVQWizard::*Own(F B::*member) {
 
 const TVQWizardOptions DefaultOptions{vqwoCancelButton};
 
+// Whether c and its parents up to its form are visible and enabled: it can take the focus
+// once the form shows (or now, when the form is showing).
+bool Reachable(const TControl* c) {
+    for (; c && !dynamic_cast<const TForm*>(c); c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return c != nullptr;
+}
+
 // The first control in page's tab order (depth first) that stops Tab and can take the focus.
 TWinControl* FirstTabStop(const TWinControl* parent) {
     std::vector<TWinControl*> children;
@@ -27,11 +35,12 @@ TWinControl* FirstTabStop(const TWinControl* parent) {
     std::stable_sort(children.begin(), children.end(),
                      [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
     for (TWinControl* c : children) {
-        if (c->TabStop() && c->CanFocus()) return c;
+        if (c->TabStop() && Reachable(c)) return c;
         if (TWinControl* inner = FirstTabStop(c)) return inner;
     }
     return nullptr;
 }
+
 // Whether the focused control of page's form lies on page.
 bool HoldsFocus(const TWinControl* page) {
     TForm* form = page->ParentForm();
@@ -192,15 +201,7 @@ void TVQWizard::SetActivePage(TVQWizardPage* value) {
         if (value) {
             value->BringToFront();
             value->SetVisible(true);
-            if (value->CanFocus()) {
-                if (TWinControl* first = FirstTabStop(value))
-                    first->SetFocus();
-                else if (old && HoldsFocus(old))
-                    // Left on the page being hidden, the focus would pass to the next control
-                    // (a button, which Enter would then press); the wizard keeps it instead,
-                    // so Enter still reaches the default button.
-                    SetFocus();
-            }
+            FocusPage(value, old);
         }
         if (old) {
             old->SetVisible(false);
@@ -219,6 +220,24 @@ void TVQWizard::SetActivePage(TVQWizardPage* value) {
     }
     EnableAlign();
     Fire(OnChange, this);
+}
+
+void TVQWizard::FocusPage(TVQWizardPage* page, TVQWizardPage* old) {
+    TForm* form = ParentForm();
+    if (!form || !Reachable(page)) return;
+    TWinControl* target = FirstTabStop(page);
+    if (!target) {
+        // Left on the page being hidden, the focus would pass to the next control (a button,
+        // which Enter would then press), and a form shown for the first time would focus the
+        // first button: the wizard takes it instead, so Enter reaches the default button.
+        if (form->Showing() && !(old && HoldsFocus(old))) return;
+        target = this;
+    }
+    // A form not showing yet focuses the control when it shows.
+    if (form->Showing())
+        target->SetFocus();
+    else
+        form->SetActiveControl(target);
 }
 
 void TVQWizard::SetButtonsEnabled(bool value) {

@@ -93,6 +93,8 @@ private:
     void NextClick(TObject* Sender);
     void HelpClick(TObject* Sender);
     TButton* MakeButton(int captionId, intptr_t tag);
+    // Activation's focus step: the page's first tab stop, else (see there) the wizard.
+    void FocusPage(TVQWizardPage* page, TVQWizardPage* old);
     bool Quiet() const;
 
     TVQAboutType FAbout = 0;
