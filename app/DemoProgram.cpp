@@ -8,6 +8,7 @@
 #include "app/Form7.h"
 #include "app/MainForm.h"
 #include "app/OrderForm.h"
+#include "app/StringTable.h"
 #include "components/dialogs/VQCalPop/VQCalPop.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
@@ -16,6 +17,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
+#include "framework/system/ResourceStrings.h"
 
 const char* const TDemoProgram::Title = "Varnholt Quill Controls Demo";
 
@@ -63,6 +65,8 @@ void TDemoProgram::Start() {
     FStarted = true;
     try {
         RegisterProgramClasses();
+        // Library texts (the wizard's button captions) come from the program's string table.
+        SetResourceStringSource(&LoadStr);
 
         for (; FUnitsStarted < FUnits.size(); ++FUnitsStarted) {
             const TProgramUnit& unit = FUnits[FUnitsStarted];

@@ -7,6 +7,9 @@
 #include "components/std/VQCustomRichEdit.h"
 #include "components/std/VQRichEdit.h"
 #include "components/std/VQRichLabel.h"
+#include "components/std/VQWizard.h"
+#include "components/std/VQWizardPage.h"
+#include "components/std/VQWizardPanel.h"
 
 // Registers the unit's component classes with the class registry (idempotent).
 void RegisterVQStdCmpClasses();

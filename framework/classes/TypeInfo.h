@@ -289,6 +289,25 @@ public:
         return Add(std::move(p));
     }
 
+    // An event kept elsewhere (a child's event the class forwards), read and written through
+    // accessors.
+    template <class Fn>
+    TPropRef Event(const char* name, Fn (C::*getter)() const, void (C::*setter)(Fn),
+                   const char* typeName) {
+        TPropInfo p;
+        p.Name = name;
+        p.Kind = pkEvent;
+        p.EventType = typeid(Fn);
+        p.EventTypeName = typeName;
+        p.SetEvent = [setter](TObject* o, const std::any& a) {
+            (static_cast<C*>(o)->*setter)(a.has_value() ? std::any_cast<Fn>(a) : Fn());
+        };
+        p.EventAssigned = [getter](const TObject* o) {
+            return static_cast<bool>((static_cast<const C*>(o)->*getter)());
+        };
+        return Add(std::move(p));
+    }
+
     // Root tables: a component field bound by name, and an event handler.
     template <class T> void ComponentField(const char* name, T* C::*field) {
         TFieldInfo f;

@@ -477,6 +477,11 @@ void TControl::SetAlign(TAlign value) {
     if (FParent && (old != alNone || value != alNone)) FParent->Realign();
 }
 
+void TControl::Show() {
+    if (FParent) FParent->ShowControl(this);
+    SetVisible(true);
+}
+
 void TControl::SetVisible(bool value) {
     if (FVisible == value) return;
     FVisible = value;

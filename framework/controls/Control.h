@@ -207,7 +207,9 @@ public:
     // Visible: true.
     bool Visible() const { return FVisible; }
     void SetVisible(bool value);
-    void Show() { SetVisible(true); }
+    // Show also asks the parents to make the control visible (a container brings the page
+    // holding it to the front).
+    void Show();
     void Hide() { SetVisible(false); }
     // Whether the control and all its parents are visible (and the top one's window shown).
     bool Showing() const;
@@ -243,6 +245,10 @@ public:
     // ParentShowHint: true; ShowHint follows the parent's while it is set.
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool value);
+
+    // HelpContext: 0; the help topic of the control (0: ask the parent's).
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
 
     // Cursor: crDefault; the cursor over the control.
     TCursor Cursor() const { return FCursor; }
@@ -419,6 +425,7 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
+    int FHelpContext = 0;
     TPopupMenu* FPopupMenu = nullptr;
     TDragMode FDragMode = dmManual;
     TCursor FDragCursor = crDrag;

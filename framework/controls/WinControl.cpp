@@ -287,6 +287,10 @@ void TWinControl::ShowHintChanged() {
     NotifyChildren(&TControl::ParentShowHintChanged);
 }
 
+void TWinControl::ShowControl(TControl*) {
+    if (Parent()) Parent()->ShowControl(this);
+}
+
 void TWinControl::SetEnabled(bool value) {
     TControl::SetEnabled(value);
     NotifyChildren(&TControl::EnabledChanged);

@@ -54,6 +54,10 @@ public:
     // child order.
     void UpdateStacking();
 
+    // The show-control request: AControl, a child, asks to be made visible. Passed up the
+    // parents; a container showing one child at a time brings the child's page forward.
+    virtual void ShowControl(TControl* AControl);
+
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
     void Loaded() override;
     void SetEnabled(bool value) override;
