@@ -281,7 +281,8 @@ void TSystemHotKey::Ungrab() {
         for (uint8_t code : FKeyCodes)
             for (uint16_t lock : FGrabbedMasks)
                 xcb_ungrab_key(c, code, root, uint16_t(FXModifiers | lock));
-        xcb_flush(c);
+        // A round trip: once this returns, the server has released them for everybody.
+        std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
     }
     FGrabbedMasks.clear();
 }

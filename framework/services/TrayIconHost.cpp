@@ -18,6 +18,7 @@
 namespace {
 
 constexpr uint32_t kSystemTrayRequestDock = 0;
+constexpr uint32_t kXEmbedEmbeddedNotify = 0;
 
 QByteArray TraySelectionName() {
     return "_NET_SYSTEM_TRAY_S" + QByteArray::number(X11ScreenNumber());
@@ -120,6 +121,10 @@ public:
         FHosts.erase(std::remove(FHosts.begin(), FHosts.end(), host), FHosts.end());
     }
     uint32_t Manager() const { return FManager; }
+    void EmbeddedNotify(uint32_t window) {
+        for (TTrayIconHost* h : FHosts)
+            h->Embedded(window);
+    }
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
         if (type != "xcb_generic_event_t") return false;
@@ -131,6 +136,11 @@ public:
                 m->data.data32[1] == X11Atom(TraySelectionName().constData())) {
                 Watch(m->data.data32[2]);
                 Notify();
+            } else if (m->type == X11Atom("_XEMBED") && m->format == 32 &&
+                       m->data.data32[1] == kXEmbedEmbeddedNotify) {
+                const uint32_t window = m->window;
+                QMetaObject::invokeMethod(
+                    qApp, [window] { Instance().EmbeddedNotify(window); }, Qt::QueuedConnection);
             }
         } else if (kind == XCB_DESTROY_NOTIFY) {
             auto* d = reinterpret_cast<xcb_destroy_notify_event_t*>(event);
@@ -245,10 +255,11 @@ void TTrayIconHost::Add() {
             widget->winId();
             FImpl->Widget = widget;
             // Without a manager the window waits, unmapped, for the next MANAGER message.
+            // The tray maps the window once it has embedded it; mapped by us before, it races
+            // the tray's own sizing and may get a slot one pixel wide. Shown (for Qt) then.
             if (const uint32_t manager = watcher.Manager()) {
                 SendDockRequest(manager, uint32_t(widget->winId()));
                 FImpl->DockedTo = manager;
-                widget->show();
             }
             return;
         }
@@ -311,10 +322,20 @@ void TTrayIconHost::Remove() {
 void TTrayIconHost::TrayManagerChanged() {
     if (!FShown || FImpl->QtTray) return;
     const uint32_t manager = TTrayWatcher::Instance().Manager();
-    if (!manager || manager == FImpl->DockedTo) return;
+    if (!manager) {
+        // Gone: the next tray may get the same window id, and must still get the entry.
+        FImpl->DockedTo = 0;
+        return;
+    }
+    if (manager == FImpl->DockedTo) return;
     // A new tray: a fresh window docks into it (the old one was thrown out to the root).
     Remove();
     Add();
+}
+
+void TTrayIconHost::Embedded(uint32_t Window) {
+    if (TTrayIconWidget* widget = FImpl->Widget; widget && uint32_t(widget->winId()) == Window)
+        widget->show();
 }
 
 bool TTrayIconHost::Docked() const {

@@ -51,6 +51,7 @@ public:
     // Internal: the X11 side reports through these.
     void Deliver(const TTrayMouseEvent& event);
     void TrayManagerChanged();
+    void Embedded(uint32_t Window);
 
 private:
     void Remove();
