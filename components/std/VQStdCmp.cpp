@@ -1,6 +1,8 @@
 #include "components/std/VQStdCmp.h"
 
 #include "framework/classes/ClassRegistry.h"
+#include "framework/controls/MenuItem.h"
+#include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/ComCtrls.h"
 
 void RegisterVQStdCmpClasses() {
@@ -8,5 +10,6 @@ void RegisterVQStdCmpClasses() {
     // The rich controls stand on the framework's rich edit; their forms hold page controls.
     RegisterComCtrlsClasses();
     RegisterClassesOf<TVQCustomRichEdit, TVQRichEdit, TVQRichLabel>();
-    RegisterClassesOf<TVQTrayIcon, TVQHotKey>();
+    // A tray icon's description holds its popup menu.
+    RegisterClassesOf<TVQTrayIcon, TVQHotKey, TPopupMenu, TMenuItem>();
 }
