@@ -64,7 +64,8 @@ QString DesktopEntryText(const TDesktopEntry& Entry) {
         exec << DesktopExecArgument(a);
     QString text = QStringLiteral("[Desktop Entry]\nType=Application\n");
     text += QStringLiteral("Name=%1\n").arg(DesktopEntryString(Entry.Name));
-    if (!Entry.Comment.isEmpty())
+    // A tool tip that only repeats the name adds nothing (validators warn about it).
+    if (!Entry.Comment.isEmpty() && Entry.Comment != Entry.Name)
         text += QStringLiteral("Comment=%1\n").arg(DesktopEntryString(Entry.Comment));
     text += QStringLiteral("Exec=%1\n").arg(DesktopEntryString(exec.join(' ')));
     if (!Entry.Path.isEmpty())

@@ -17,7 +17,7 @@ constexpr int32_t LAUNCHER_E_FAIL = int32_t(0x80004005);         // writing fail
 
 struct TDesktopEntry {
     QString Name;      // shown under the icon; required
-    QString Comment;   // the tool tip; left out when empty
+    QString Comment;   // the tool tip; left out when empty or the same as Name
     QString Program;   // what runs: a path, or a name looked up in PATH; required
     QString Arguments; // a command line, split as a shell would (quotes group words)
     QString Path;      // working directory; left out when empty
