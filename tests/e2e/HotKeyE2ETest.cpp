@@ -112,8 +112,28 @@ TEST_F(HotKeyE2E, LocalFiresOnlyWhileTheProgramIsActive) {
     });
     dialog.exec();
     EXPECT_EQ(Log, QStringList({"4c ctrl"}));
+
+    // A global hot key that brings the program to the front from another program brings up
+    // the modal window.
+    auto ctrlG = Make(16455, true);
+    ctrlG->OnHotKey = [](TObject*, uint16_t&, TShiftState) { Application->BringToFront(); };
+    QDialog modal(Window.get());
+    modal.setModal(true);
+    QWidget* raised = nullptr;
+    QTimer::singleShot(0, [&] {
+        WaitUntil([&] { return QApplication::activeWindow() == &modal; });
+        other.Focus();
+        WaitUntil([] { return QApplication::activeWindow() == nullptr; });
+        XDo({"key", "ctrl+g"});
+        WaitUntil([&] { return QApplication::activeWindow() != nullptr; });
+        raised = QApplication::activeWindow();
+        modal.reject();
+    });
+    modal.exec();
+    EXPECT_EQ(raised, &modal);
     // Switching to global takes effect at the next press.
     Log.clear();
+    other.KeyPresses(0);
     ActivateOther(other);
     ctrlL->SetGlobal(true);
     Type("ctrl+l");
