@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdlib>
@@ -200,10 +201,33 @@ struct TTrayIconHost::TImpl {
     QPointer<TTrayIconWidget> Widget;
     std::unique_ptr<QSystemTrayIcon> QtTray;
     uint32_t DockedTo = 0; // the manager the widget was handed to
+    bool Embedded = false;
+    // A tray that has just announced itself may still drop requests (GTK's listens only
+    // after announcing): docking waits a moment, and a request left unanswered is repeated.
+    QTimer NewTray;
+    QTimer Unanswered;
+    int Repeats = 0;
 };
 
 TTrayIconHost::TTrayIconHost(TMouseHandler handler)
-    : FHandler(std::move(handler)), FImpl(std::make_unique<TImpl>()) {}
+    : FHandler(std::move(handler)), FImpl(std::make_unique<TImpl>()) {
+    FImpl->NewTray.setSingleShot(true);
+    QObject::connect(&FImpl->NewTray, &QTimer::timeout, [this] {
+        const uint32_t manager = TTrayWatcher::Instance().Manager();
+        if (!FShown || !manager || (manager == FImpl->DockedTo && !FImpl->QtTray)) return;
+        // A fresh window docks into the new tray (the old one was thrown out to the root).
+        Remove();
+        Add();
+    });
+    FImpl->Unanswered.setSingleShot(true);
+    QObject::connect(&FImpl->Unanswered, &QTimer::timeout, [this] {
+        TTrayIconWidget* widget = FImpl->Widget;
+        const uint32_t manager = TTrayWatcher::Instance().Manager();
+        if (!widget || FImpl->Embedded || !manager || manager != FImpl->DockedTo) return;
+        SendDockRequest(manager, uint32_t(widget->winId()));
+        if (++FImpl->Repeats < 3) FImpl->Unanswered.start(1500);
+    });
+}
 
 TTrayIconHost::~TTrayIconHost() {
     Remove();
@@ -260,6 +284,9 @@ void TTrayIconHost::Add() {
             if (const uint32_t manager = watcher.Manager()) {
                 SendDockRequest(manager, uint32_t(widget->winId()));
                 FImpl->DockedTo = manager;
+                FImpl->Embedded = false;
+                FImpl->Repeats = 0;
+                FImpl->Unanswered.start(1500);
             }
             return;
         }
@@ -313,6 +340,9 @@ void TTrayIconHost::Remove() {
         FImpl->Widget = nullptr;
     }
     FImpl->DockedTo = 0;
+    FImpl->Embedded = false;
+    FImpl->Unanswered.stop();
+    FImpl->NewTray.stop();
     if (FImpl->QtTray) {
         FImpl->QtTray->hide();
         FImpl->QtTray.release()->deleteLater();
@@ -320,22 +350,22 @@ void TTrayIconHost::Remove() {
 }
 
 void TTrayIconHost::TrayManagerChanged() {
-    if (!FShown || FImpl->QtTray) return;
+    if (!FShown) return;
     const uint32_t manager = TTrayWatcher::Instance().Manager();
     if (!manager) {
         // Gone: the next tray may get the same window id, and must still get the entry.
         FImpl->DockedTo = 0;
         return;
     }
-    if (manager == FImpl->DockedTo) return;
-    // A new tray: a fresh window docks into it (the old one was thrown out to the root).
-    Remove();
-    Add();
+    // A new tray, or the first one while Qt's tray stood in: ours gives the real events.
+    if (manager != FImpl->DockedTo || FImpl->QtTray) FImpl->NewTray.start(300);
 }
 
 void TTrayIconHost::Embedded(uint32_t Window) {
-    if (TTrayIconWidget* widget = FImpl->Widget; widget && uint32_t(widget->winId()) == Window)
+    if (TTrayIconWidget* widget = FImpl->Widget; widget && uint32_t(widget->winId()) == Window) {
+        FImpl->Embedded = true;
         widget->show();
+    }
 }
 
 bool TTrayIconHost::Docked() const {
