@@ -321,10 +321,12 @@ void TTrayIconHost::Add() {
             default:
                 return;
             }
-            const QPointer<QSystemTrayIcon> alive(FImpl->QtTray.get());
+            // The handler may remove the entry or free this host: then no up event follows.
+            const std::weak_ptr<const bool> alive = FAlive;
+            QSystemTrayIcon* const current = FImpl->QtTray.get();
             e.Kind = TTrayMouseKind::Down;
             Deliver(e);
-            if (!alive) return; // the handler removed the entry
+            if (alive.expired() || FImpl->QtTray.get() != current) return;
             e.Kind = TTrayMouseKind::Up;
             Deliver(e);
         });
