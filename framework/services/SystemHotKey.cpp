@@ -250,13 +250,15 @@ THotKeyState TSystemHotKey::Register(uint16_t Key, unsigned Modifiers) {
     xcb_key_symbols_free(syms);
     if (FKeyCodes.empty()) return FState;
 
-    // All grabs go out at once; any refusal (BadAccess: another client holds one variant)
-    // undoes every variant, so the combination is held entirely or not at all.
+    // Not owner events: the press is reported on the root even while one of our windows has
+    // the focus, so no widget also takes it as typing. All grabs go out at once; any refusal
+    // (BadAccess: another client holds one variant) undoes every variant, so the combination is
+    // held entirely or not at all.
     const xcb_window_t root = X11RootWindow();
     std::vector<xcb_void_cookie_t> cookies;
     for (uint8_t code : FKeyCodes)
         for (uint16_t lock : locks)
-            cookies.push_back(xcb_grab_key_checked(c, 1, root, uint16_t(FXModifiers | lock), code,
+            cookies.push_back(xcb_grab_key_checked(c, 0, root, uint16_t(FXModifiers | lock), code,
                                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
     bool refused = false;
     for (xcb_void_cookie_t cookie : cookies)

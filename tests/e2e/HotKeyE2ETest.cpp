@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -23,6 +24,20 @@ uint8_t KeyCodeOf(xcb_connection_t* c, uint32_t keysym) {
     xcb_key_symbols_free(syms);
     return code;
 }
+
+// Counts presses of one key reaching a widget.
+class TKeyCounter : public QObject {
+public:
+    TKeyCounter(int key, int& count) : FKey(key), FCount(count) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == FKey) ++FCount;
+        return false;
+    }
+
+private:
+    int FKey;
+    int& FCount;
+};
 
 class HotKeyE2E : public ::testing::Test {
 protected:
@@ -97,8 +112,16 @@ TEST_F(HotKeyE2E, LocalFiresOnlyWhileTheProgramIsActive) {
     // Consumed: it reaches no other program either.
     EXPECT_EQ(other.KeyPresses(KeyCodeOf(other.Connection(), 'l')), 0);
     ActivateOurs();
+    // The press is the hot key's alone: the focused window does not also take it as typing.
+    int typed = 0;
+    TKeyCounter counter(Qt::Key_L, typed);
+    Window->installEventFilter(&counter);
     Type("ctrl+l");
     EXPECT_EQ(Log, QStringList({"4c ctrl"}));
+    EXPECT_EQ(typed, 0);
+    Type("l");
+    EXPECT_EQ(typed, 1);
+    Window->removeEventFilter(&counter);
 
     // A modal window of the program counts as active.
     Log.clear();
