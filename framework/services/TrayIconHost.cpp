@@ -269,25 +269,10 @@ void TTrayIconHost::Add() {
     if (X11Connection()) {
         TTrayWatcher& watcher = TTrayWatcher::Instance();
         watcher.Add(this);
-        // No X11 tray now, but the desktop's own tray service: that one, as Qt offers it.
-        if (!watcher.Manager() && QSystemTrayIcon::isSystemTrayAvailable()) {
-            // (falls through to the Qt tray below)
-        } else {
-            auto* widget = new TTrayIconWidget(this);
-            widget->setToolTip(FToolTip);
-            widget->SetImage(FImage);
-            widget->winId();
-            FImpl->Widget = widget;
-            // Without a manager the window waits, unmapped, for the next MANAGER message.
-            // The tray maps the window once it has embedded it; mapped by us before, it races
-            // the tray's own sizing and may get a slot one pixel wide. Shown (for Qt) then.
-            if (const uint32_t manager = watcher.Manager()) {
-                SendDockRequest(manager, uint32_t(widget->winId()));
-                FImpl->DockedTo = manager;
-                FImpl->Embedded = false;
-                FImpl->Repeats = 0;
-                FImpl->Unanswered.start(1500);
-            }
+        // No X11 tray now but the desktop's own tray service: Qt's tray stands in (below) until
+        // an X11 tray announces itself.
+        if (watcher.Manager() || !QSystemTrayIcon::isSystemTrayAvailable()) {
+            AddDocked(watcher.Manager());
             return;
         }
     }
@@ -331,6 +316,23 @@ void TTrayIconHost::Add() {
             Deliver(e);
         });
     tray->show();
+}
+
+void TTrayIconHost::AddDocked(uint32_t Manager) {
+    auto* widget = new TTrayIconWidget(this);
+    widget->setToolTip(FToolTip);
+    widget->SetImage(FImage);
+    widget->winId();
+    FImpl->Widget = widget;
+    // Without a manager the window waits, unmapped, for the next MANAGER message. The tray maps
+    // the window once it has embedded it (mapped by us before, it races the tray's own sizing
+    // and may get a slot one pixel wide); Embedded then shows it for Qt.
+    if (!Manager) return;
+    SendDockRequest(Manager, uint32_t(widget->winId()));
+    FImpl->DockedTo = Manager;
+    FImpl->Embedded = false;
+    FImpl->Repeats = 0;
+    FImpl->Unanswered.start(1500);
 }
 
 void TTrayIconHost::Remove() {

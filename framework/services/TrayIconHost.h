@@ -56,6 +56,7 @@ public:
 private:
     void Remove();
     void Add();
+    void AddDocked(uint32_t Manager);
 
     TMouseHandler FHandler;
     bool FShown = false;
