@@ -11,6 +11,7 @@
 #include "app/StringTable.h"
 #include "components/dialogs/VQCalPop/VQCalPop.h"
 #include "components/gfx/VQGfxCmp.h"
+#include "components/std/VQShellFunctions.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Application.h"
@@ -26,6 +27,7 @@ std::vector<TProgramUnit> TDemoProgram::ProgramUnits() {
     // directory dialog's VQGetDir after it, each as it gets its start-up work. The other units
     // of the library have none.
     return {
+        {"VQShell", InitializeVQShell, FinalizeVQShell},
         {"VQGfxCmp", InitializeVQGfxCmp, FinalizeVQGfxCmp},
     };
 }

@@ -9,7 +9,16 @@
 #include "app/MakerSite.h"
 #include "app/OrderForm.h"
 #include "components/gfx/VQAnimImage.h"
+#include "components/std/VQHotKey.h"
+#include "components/std/VQShellFunctions.h"
+#include "components/std/VQTrayIcon.h"
+#include "framework/controls/Application.h"
+#include "framework/controls/Dialogs.h"
+#include "framework/controls/MenuItem.h"
+#include "framework/controls/PopupMenu.h"
+#include "framework/services/DesktopEntry.h"
 #include "framework/stdctrls/CheckBox.h"
+#include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/PageControl.h"
 #include "framework/stdctrls/TabSheet.h"
 
@@ -31,6 +40,23 @@ VQ_PUBLISH(TMainFm) {
     P.Handler("Button3Click", &TMainFm::Button3Click);
     P.Handler("Button5Click", &TMainFm::Button5Click);
     P.Handler("AnimateCbClick", &TMainFm::AnimateCbClick);
+    P.ComponentField("TrayIconTi", &TMainFm::TrayIconTi);
+    P.ComponentField("ShowTrayIconCb", &TMainFm::ShowTrayIconCb);
+    P.ComponentField("PopupMenu1", &TMainFm::PopupMenu1);
+    P.ComponentField("A1", &TMainFm::A1);
+    P.ComponentField("VQHotKey1", &TMainFm::VQHotKey1);
+    P.ComponentField("VQHotKey2", &TMainFm::VQHotKey2);
+    P.ComponentField("ProgramsEd", &TMainFm::ProgramsEd);
+    P.ComponentField("FoldersEd", &TMainFm::FoldersEd);
+    P.ComponentField("ShortcutEd", &TMainFm::ShortcutEd);
+    P.Handler("ShowTrayIconCbClick", &TMainFm::ShowTrayIconCbClick);
+    P.Handler("TrayIconTiDblClick", &TMainFm::TrayIconTiDblClick);
+    P.Handler("A1Click", &TMainFm::A1Click);
+    P.Handler("VQHotKey1HotKey", &TMainFm::VQHotKey1HotKey);
+    P.Handler("VQHotKey2HotKey", &TMainFm::VQHotKey2HotKey);
+    P.Handler("BrowseFoldersBtClick", &TMainFm::BrowseFoldersBtClick);
+    P.Handler("BrowseProgramsBtClick", &TMainFm::BrowseProgramsBtClick);
+    P.Handler("ShortcutBtClick", &TMainFm::ShortcutBtClick);
 }
 
 TMainFm::TMainFm(TComponent* AOwner) : TForm(AOwner) {}
@@ -79,4 +105,55 @@ void TMainFm::Button5Click(TObject*) {
 
 void TMainFm::AnimateCbClick(TObject*) {
     VQAnimImage1->SetAnimate(AnimateCb->Checked());
+}
+
+namespace {
+void Information(const String& text) {
+    MessageDlg(text, mtInformation, {mbOK}, 0);
+}
+} // namespace
+
+void TMainFm::ShowTrayIconCbClick(TObject*) {
+    TrayIconTi->SetVisible(ShowTrayIconCb->Checked());
+}
+
+void TMainFm::TrayIconTiDblClick(TObject*) {
+    Information(QStringLiteral("Try using the right mouse button on the icon!"));
+}
+
+void TMainFm::A1Click(TObject*) {
+    Information(QStringLiteral("If this was enabled, I'd be activated!"));
+}
+
+void TMainFm::VQHotKey1HotKey(TObject*, uint16_t&, TShiftState) {
+    Information(QStringLiteral("The local hot key was pressed!"));
+}
+
+void TMainFm::VQHotKey2HotKey(TObject*, uint16_t&, TShiftState) {
+    Application->BringToFront();
+    Information(QStringLiteral("The global hot key was pressed!"));
+}
+
+void TMainFm::BrowseFoldersBtClick(TObject*) {
+    // The root of the file system is where the picker starts.
+    String path = QStringLiteral("/");
+    if (BrowseForFolder(QStringLiteral("Select a folder to install files to."), path))
+        FoldersEd->SetText(path);
+}
+
+void TMainFm::BrowseProgramsBtClick(TObject*) {
+    String path;
+    if (BrowseForProgramFolder(QStringLiteral("Select a folder to create the group in."), path))
+        ProgramsEd->SetText(path);
+}
+
+void TMainFm::ShortcutBtClick(TObject*) {
+    String desktop;
+    if (!GetSpecialFolderPath(vqsfDesktop, desktop)) return;
+    // The desktop's own graphical text editor; without one there is nothing to point at.
+    const String editor = FindTextEditor();
+    if (editor.isEmpty()) return;
+    const String name = ShortcutEd->Text();
+    CreateShortcut(desktop + QLatin1Char('/') + name, name, editor, String(), String(),
+                   QStringLiteral("accessories-text-editor"), 0, 1);
 }

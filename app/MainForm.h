@@ -6,6 +6,11 @@
 #include "framework/controls/Form.h"
 
 class TCheckBox;
+class TEdit;
+class TMenuItem;
+class TPopupMenu;
+class TVQHotKey;
+class TVQTrayIcon;
 class TPageControl;
 class TTabSheet;
 class TVQAnimImage;
@@ -37,6 +42,29 @@ public:
     void Button5Click(TObject* Sender); // OrderFm, order information
     // The animation page's check box switches VQAnimImage1's animation.
     void AnimateCbClick(TObject* Sender);
+
+    // Tray icon, its menu and the two hot keys (Ctrl+L local, Ctrl+G global).
+    TVQTrayIcon* TrayIconTi = nullptr;
+    TCheckBox* ShowTrayIconCb = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
+    TMenuItem* A1 = nullptr;
+    TVQHotKey* VQHotKey1 = nullptr;
+    TVQHotKey* VQHotKey2 = nullptr;
+    void ShowTrayIconCbClick(TObject* Sender);
+    void TrayIconTiDblClick(TObject* Sender);
+    void A1Click(TObject* Sender);
+    void VQHotKey1HotKey(TObject* Sender, uint16_t& Key, TShiftState Shift);
+    // Brings the program to the front first, from whatever program was active.
+    void VQHotKey2HotKey(TObject* Sender, uint16_t& Key, TShiftState Shift);
+
+    // Shell functions page: the two folder pickers fill their edits; the shortcut is a desktop
+    // launcher named after ShortcutEd that starts the desktop's text editor.
+    TEdit* ProgramsEd = nullptr;
+    TEdit* FoldersEd = nullptr;
+    TEdit* ShortcutEd = nullptr;
+    void BrowseFoldersBtClick(TObject* Sender);
+    void BrowseProgramsBtClick(TObject* Sender);
+    void ShortcutBtClick(TObject* Sender);
 };
 
 // The program's main window, made hidden at start and freed at exit.

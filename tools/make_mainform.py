@@ -346,6 +346,52 @@ def image_list():
         "  end"])
 
 
+def tray_icon_image():
+    """16 by 16, 16 colours: a purple disc with a white quill across it, see-through around."""
+    px = [[0] * 16 for _ in range(16)]
+    clear = [[True] * 16 for _ in range(16)]
+    for y in range(16):
+        for x in range(16):
+            if (x - 7.5) ** 2 + (y - 7.5) ** 2 <= 7.6 ** 2:
+                clear[y][x] = False
+                px[y][x] = gfx_images.PURPLE
+                if abs((15 - x) - y) <= 1 and 3 <= x <= 12:
+                    px[y][x] = gfx_images.WHITE
+                elif x + y in (7, 8) and x <= 5:
+                    px[y][x] = gfx_images.YELLOW  # the nib
+    return gfx_images.ico(16, 16, gfx_images.VGA16, px, clear)
+
+
+def shell_components():
+    """The tray icon with its menu and the two hot keys (Ctrl+L local, Ctrl+G global)."""
+    return "\n".join([
+        "  object TrayIconTi: TVQTrayIcon",
+        "    Hint = 'This is a sample hint!'",
+        "    Icon.Data = %s" % gfx_images.vqf_binary(tray_icon_image(), 6),
+        "    PopupMenu = PopupMenu1",
+        "    OnDblClick = TrayIconTiDblClick",
+        "  end",
+        "  object PopupMenu1: TPopupMenu",
+        "    object A1: TMenuItem",
+        "      Caption = '&Activate'",
+        "      Default = True",
+        "      OnClick = A1Click",
+        "    end",
+        "    object N1: TMenuItem",
+        "      Caption = 'E&xit'",
+        "    end",
+        "  end",
+        "  object VQHotKey1: TVQHotKey",
+        "    Global = False",
+        "    HotKey = 16460",
+        "    OnHotKey = VQHotKey1HotKey",
+        "  end",
+        "  object VQHotKey2: TVQHotKey",
+        "    HotKey = 16455",
+        "    OnHotKey = VQHotKey2HotKey",
+        "  end"])
+
+
 def main_form():
     pages = [
         sheet("WelcomeWp", "Welcome!", [
@@ -374,7 +420,7 @@ def main_form():
             rich_label("VQRichLabel13", (8, 16, 256, 141), ANIM_IMAGE, 1, 6)]),
         sheet("TabSheet8", "Tray icon", [
             control("TCheckBox", "ShowTrayIconCb", (292, 16, 97, 17), 6,
-                    Caption="Show tray icon", TabOrder=0),
+                    Caption="Show tray icon", TabOrder=0, OnClick="@ShowTrayIconCbClick"),
             rich_label("VQRichLabel2", (8, 16, 257, 57), TRAY_ICON, 1, 6),
             rich_label("VQRichLabel15", (292, 40, 97, 16), TRAY_HINT, 2, 6)]),
         sheet("TabSheet6", "Wizard", [
@@ -391,12 +437,13 @@ def main_form():
         sheet("TabSheet5", "Shell functions", [
             rich_label("VQRichLabel3", (8, 16, 373, 16), SHELL, 6, 6),
             control("TEdit", "ProgramsEd", (20, 62, 261, 21), 6, TabOrder=0),
-            button("BrowseProgramsBt", (292, 60, 89, 25), "Programs...", 1),
+            button("BrowseProgramsBt", (292, 60, 89, 25), "Programs...", 1,
+                   "BrowseProgramsBtClick"),
             control("TEdit", "FoldersEd", (20, 92, 261, 21), 6, TabOrder=2),
-            button("BrowseFoldersBt", (292, 90, 89, 25), "Folders...", 3),
+            button("BrowseFoldersBt", (292, 90, 89, 25), "Folders...", 3, "BrowseFoldersBtClick"),
             control("TEdit", "ShortcutEd", (20, 122, 261, 21), 6, TabOrder=4,
                     Text="Sample Shortcut"),
-            button("ShortcutBt", (292, 120, 89, 25), "Make Shortcut", 5)]),
+            button("ShortcutBt", (292, 120, 89, 25), "Make Shortcut", 5, "ShortcutBtClick")]),
     ]
     bold = "[fsBold]"
     header = """\
@@ -460,7 +507,7 @@ object MainFm: TMainFm
                                          "WebSiteBtClick", indent=2),
         label4 % {"bold": bold},
         button("Button5", (308, 340, 105, 25), "Order Information", 2, "Button5Click", indent=2),
-        image_list())
+        image_list() + "\n" + shell_components())
     return header + "\n".join(pages) + "\n" + footer
 
 

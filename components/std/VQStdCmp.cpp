@@ -1,6 +1,8 @@
 #include "components/std/VQStdCmp.h"
 
 #include "framework/classes/ClassRegistry.h"
+#include "framework/controls/MenuItem.h"
+#include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/ComCtrls.h"
 
 void RegisterVQStdCmpClasses() {
@@ -10,4 +12,6 @@ void RegisterVQStdCmpClasses() {
     RegisterComCtrlsClasses();
     RegisterClassesOf<TVQCustomRichEdit, TVQRichEdit, TVQRichLabel>();
     RegisterClassesOf<TVQWizard, TVQWizardPage, TVQWizardPanel>();
+    // A tray icon's description holds its popup menu.
+    RegisterClassesOf<TVQTrayIcon, TVQHotKey, TPopupMenu, TMenuItem>();
 }

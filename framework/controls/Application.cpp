@@ -70,6 +70,13 @@ void TApplication::Terminate() {
 }
 
 void TApplication::BringToFront() {
+    // While a modal window runs (a form, a message box, a dialog) it is the one to bring up:
+    // the windows under it take no input.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+        if (QGuiApplication::platformName() != QLatin1String("offscreen")) modal->raise();
+        modal->activateWindow();
+        return;
+    }
     TForm* form = Screen->ActiveForm();
     if (!form) form = FMainForm;
     if (form) form->BringToFront();
