@@ -8,4 +8,5 @@ void RegisterVQStdCmpClasses() {
     // The rich controls stand on the framework's rich edit; their forms hold page controls.
     RegisterComCtrlsClasses();
     RegisterClassesOf<TVQCustomRichEdit, TVQRichEdit, TVQRichLabel>();
+    RegisterClassesOf<TVQMenuButton, TVQPane, TVQSplitter>();
 }

@@ -4,8 +4,11 @@
 
 #include "components/std/VQCalendar.h"
 #include "components/std/VQCustomRichEdit.h"
+#include "components/std/VQMenuButton.h"
+#include "components/std/VQPane.h"
 #include "components/std/VQRichEdit.h"
 #include "components/std/VQRichLabel.h"
+#include "components/std/VQSplitter.h"
 
 // Registers the unit's component classes with the class registry (idempotent).
 void RegisterVQStdCmpClasses();
