@@ -3,7 +3,7 @@
 // or a list of small icons in columns (vsList). The items live in the control. Form
 // descriptions store them as Items, one string per item: the caption, then " [ImageIndex]"
 // unless it is -1 (also when the caption itself ends like that):
-//   Items.Strings = ('Item1 [0]' 'Item2 [0]')
+//   Items = ('Item1 [0]' 'Item2 [0]')
 // Unless ReadOnly, the user renames an item in place (F2, or a click on the selected item).
 
 #include "framework/classes/StringList.h"

@@ -3,7 +3,7 @@
 // so they exist before and across its window. Form descriptions store them as the Items
 // outline, one string per node in tree order: two spaces of indent per level, the text, then
 // " [ImageIndex,SelectedIndex]" unless both are -1 (also when the text itself ends like that):
-//   Items.Strings = ('Root [0,0]' '  Child [0,0]')
+//   Items = ('Root [0,0]' '  Child [0,0]')
 
 #include "framework/classes/StringList.h"
 #include "framework/controls/WinControl.h"

@@ -47,14 +47,14 @@ protected:
         QTimer::singleShot(0, [&] {
             auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             ASSERT_NE(m, nullptr);
-            for (QAction* a : m->actions()) {
+            for (QAction* a : m->actions())
                 if (a->isChecked()) checked = a->text().toStdString();
+            for (QAction* a : m->actions())
                 if (!text.isEmpty() && a->text() == text) {
                     m->setActiveAction(a);
                     QTest::keyClick(m, Qt::Key_Return);
                     return;
                 }
-            }
             m->close();
         });
         Form->VQMenuButton2->Click();

@@ -1,7 +1,9 @@
 // Tree view and list view: the stored outline and item strings, images from image lists, and
 // renaming a list item in place.
+#include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
 #include "framework/controls/Form.h"
+#include "framework/graphics/Graphics.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/stdctrls/ComCtrls.h"
 
@@ -11,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -21,10 +24,10 @@ std::vector<std::string> Lines(TStrings* s) {
     return out;
 }
 
-TStringList Outline(std::initializer_list<const char*> lines) {
-    TStringList list;
+std::unique_ptr<TStringList> Outline(std::initializer_list<const char*> lines) {
+    auto list = std::make_unique<TStringList>();
     for (const char* l : lines)
-        list.Add(QString::fromUtf8(l));
+        list->Add(QString::fromUtf8(l));
     return list;
 }
 
@@ -48,9 +51,9 @@ VQ_PUBLISH(TViewsTestFm) {
 
 TEST(TreeViewTest, OutlineBuildsNodesAndWritesThemBack) {
     TTreeView tree(nullptr);
-    TStringList outline =
+    auto outline =
         Outline({"Root [0,1]", "  Sub2", "    Sub1 [2,-1]", "  Odd [9,9] [-1,-1]", "Second"});
-    tree.SetItems(&outline);
+    tree.SetItems(outline.get());
     ASSERT_EQ(tree.Count(), 2);
     TTreeNode* root = tree.Item(0);
     EXPECT_EQ(root->Text(), QStringLiteral("Root"));
@@ -61,12 +64,12 @@ TEST(TreeViewTest, OutlineBuildsNodesAndWritesThemBack) {
     EXPECT_EQ(root->Item(0)->Item(0)->Level(), 2);
     EXPECT_EQ(root->Item(0)->ImageIndex(), -1);
     EXPECT_EQ(root->Item(1)->Text(), QStringLiteral("Odd [9,9]")); // text that looks like indices
-    EXPECT_EQ(Lines(tree.Items()), Lines(&outline));
+    EXPECT_EQ(Lines(tree.Items()), Lines(outline.get()));
 
     // A line indented past its parent's children is refused and nothing changes.
-    TStringList bad = Outline({"A", "      B"});
-    EXPECT_THROW(tree.SetItems(&bad), EStringListError);
-    EXPECT_EQ(Lines(tree.Items()), Lines(&outline));
+    auto bad = Outline({"A", "      B"});
+    EXPECT_THROW(tree.SetItems(bad.get()), EStringListError);
+    EXPECT_EQ(Lines(tree.Items()), Lines(outline.get()));
 }
 
 TEST(TreeViewTest, WindowShowsNodesImagesAndIndent) {
@@ -82,8 +85,8 @@ TEST(TreeViewTest, WindowShowsNodesImagesAndIndent) {
     tree->SetParent(&form);
     tree->SetImages(&images);
     tree->SetIndent(25);
-    TStringList outline = Outline({"Root [0,1]", "  Child [0,1]"});
-    tree->SetItems(&outline);
+    auto outline = Outline({"Root [0,1]", "  Child [0,1]"});
+    tree->SetItems(outline.get());
     form.Show();
     auto* w = qobject_cast<QTreeWidget*>(tree->Widget());
     ASSERT_NE(w, nullptr);
@@ -113,12 +116,12 @@ TEST(ListViewTest, ItemsImagesAndStyles) {
     images.AddImage(green);
     auto* list = new TListView(&form);
     list->SetParent(&form);
-    TStringList items = Outline({"Item1 [0]", "Item2", "Odd [3] [-1]"});
-    list->SetItems(&items);
+    auto items = Outline({"Item1 [0]", "Item2", "Odd [3] [-1]"});
+    list->SetItems(items.get());
     EXPECT_EQ(list->Item(0)->ImageIndex(), 0);
     EXPECT_EQ(list->Item(1)->ImageIndex(), -1);
     EXPECT_EQ(list->Item(2)->Caption(), QStringLiteral("Odd [3]"));
-    EXPECT_EQ(Lines(list->Items()), Lines(&items));
+    EXPECT_EQ(Lines(list->Items()), Lines(items.get()));
 
     list->SetViewStyle(vsList);
     list->SetSmallImages(&images);
@@ -177,6 +180,7 @@ TEST(ListViewTest, UserRenamesAnItemUnlessReadOnly) {
 
 TEST(TreeListViewTest, FormDescriptionRoundTrip) {
     RegisterComCtrlsClasses();
+    RegisterGraphicsClasses();
     RegisterClassesOf<TViewsTestFm>();
     const char* text = R"(object ViewsTestFm: TViewsTestFm
   Left = 0
@@ -190,7 +194,7 @@ TEST(TreeListViewTest, FormDescriptionRoundTrip) {
     Height = 125
     Images = ImageList1
     Indent = 19
-    Items.Strings = (
+    Items = (
       'Root [0,0]'
       '  Sub2 [0,0]'
       '    Sub1 [0,0]')
@@ -200,7 +204,7 @@ TEST(TreeListViewTest, FormDescriptionRoundTrip) {
     Top = 0
     Width = 150
     Height = 125
-    Items.Strings = (
+    Items = (
       'Item1 [0]'
       'Item2 [0]')
     LargeImages = ImageList1
@@ -220,6 +224,8 @@ end
     EXPECT_EQ(form.ListView1->Count(), 2);
     const std::string written = TFormWriter::Write(&form);
     EXPECT_NE(written.find("'    Sub1 [0,0]'"), std::string::npos) << written;
+    // The image list the views refer to is written too.
+    EXPECT_NE(written.find("object ImageList1: TImageList"), std::string::npos) << written;
     TViewsTestFm again(nullptr);
     again.ReadFromText(written);
     EXPECT_EQ(TFormWriter::Write(&again), written);
