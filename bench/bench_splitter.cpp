@@ -9,10 +9,14 @@
 #include "components/std/VQSplitter.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -36,22 +40,25 @@ int MoveX(int i) {
     return 50 + (phase < span ? phase : 2 * span - phase);
 }
 
-void Mouse(QWidget* w, QEvent::Type type, int x, int y) {
+// A mouse event for w at (x, y) in frame's coordinates (frame stays put while w may move).
+void Mouse(QWidget* w, QWidget* frame, QEvent::Type type, int x, int y) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held =
         type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent e(type, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), button, held, Qt::NoModifier);
+    const QPointF global = frame->mapToGlobal(QPointF(x, y));
+    QMouseEvent e(type, w->mapFromGlobal(global), global, button, held, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
-// One drag: press at (x0, y), kMoves moves, each painted, release.
-void Drag(QWidget* w, int x0, int y, int offset) {
-    Mouse(w, QEvent::MouseButtonPress, x0, y);
+// One drag of w, whose parent area is frame: press at (x0, y), kMoves moves, each followed by
+// the painting it causes, release.
+void Drag(QWidget* w, QWidget* frame, int x0, int y) {
+    Mouse(w, frame, QEvent::MouseButtonPress, x0, y);
     for (int i = 0; i < kMoves; ++i) {
-        Mouse(w, QEvent::MouseMove, MoveX(i) + offset, y);
+        Mouse(w, frame, QEvent::MouseMove, MoveX(i) + 1, y);
         QCoreApplication::processEvents();
     }
-    Mouse(w, QEvent::MouseButtonRelease, MoveX(kMoves - 1) + offset, y);
+    Mouse(w, frame, QEvent::MouseButtonRelease, MoveX(kMoves - 1) + 1, y);
     QCoreApplication::processEvents();
 }
 
@@ -66,8 +73,9 @@ void BM_VQSplitterLiveDrag(benchmark::State& state) {
     for (auto _ : state) {
         s->SetPosition(100);
         QCoreApplication::processEvents();
-        Drag(s->Widget(), 101, 60, 1);
+        Drag(s->Widget(), s->Widget(), 101, 60);
     }
+    state.counters["final_width"] = s->Position();
     state.SetItemsProcessed(int64_t(state.iterations()) * kMoves);
     form.reset();
     FinalizeVQGfxCmp();
@@ -89,11 +97,23 @@ void BM_QSplitterLiveDrag(benchmark::State& state) {
     auto* sub1 = new QTreeWidgetItem(root, QStringList{QStringLiteral("Sub1")});
     for (const char* t : {"Sub1", "Sub2", "Sub3"})
         new QTreeWidgetItem(sub1, QStringList{QString::fromLatin1(t)});
+    // Configured as the list view in list style is, with a 16 by 16 icon on every row.
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::darkBlue);
+    const QIcon icon(QPixmap::fromImage(image));
+    tree->setIndentation(19);
+    tree->setIconSize(QSize(16, 16));
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        (*it)->setIcon(0, icon);
     auto* list = new QListWidget;
+    list->setIconSize(QSize(16, 16));
+    list->setViewMode(QListView::ListMode);
     list->setFlow(QListView::TopToBottom);
     list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setMovement(QListView::Static);
     for (const char* t : {"Item1", "Item2", "Item3"})
-        list->addItem(QString::fromLatin1(t));
+        list->addItem(new QListWidgetItem(icon, QString::fromLatin1(t)));
     tree->setMinimumSize(0, 0);
     list->setMinimumSize(0, 0);
     splitter->addWidget(tree);
@@ -104,9 +124,10 @@ void BM_QSplitterLiveDrag(benchmark::State& state) {
     for (auto _ : state) {
         splitter->setSizes({100, 310});
         QCoreApplication::processEvents();
-        // The handle's own coordinates: a move to x puts the handle's left edge near x.
-        Drag(handle, 1, 60, -handle->x() + 1);
+        Drag(handle, splitter, 101, 60);
     }
+    // Where the last drag left the first pane, to show the moves took effect.
+    state.counters["final_width"] = splitter->sizes().value(0);
     state.SetItemsProcessed(int64_t(state.iterations()) * kMoves);
 }
 

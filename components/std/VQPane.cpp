@@ -23,6 +23,8 @@ VQ_PUBLISH(TVQPane) {
 
 TVQPane::TVQPane(TComponent* AOwner) : TCustomControl(AOwner) {
     FControlStyle.Include(csAcceptsControls);
+    // The pane fills its whole window itself, so nothing behind it is painted first.
+    FControlStyle.Include(csOpaque);
     FControlStyle.Exclude(csSetCaption);
 }
 
@@ -74,6 +76,7 @@ void TVQPane::AdjustClientRect(TRect& Rect) const {
 void TVQPane::Paint() {
     TRect r = ClientRect();
     TCanvas* c = Canvas();
+    c->FillRectColor(r, Color());
     switch (FBorder) {
     case vqbsNone:
         break;

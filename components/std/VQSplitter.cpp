@@ -74,6 +74,9 @@ int Clamp64(int64_t v) {
 TVQSplitter::TVQSplitter(TComponent* AOwner)
     : TCustomControl(AOwner), FOverlay(this, PaintTrackLine) {
     FControlStyle.Exclude(csSetCaption);
+    // The splitter fills its window itself (the bar and margins show its colour), so the
+    // controls behind it are not painted on every move of the bar.
+    FControlStyle.Include(csOpaque);
     SetBounds(Left(), Top(), 300, 200);
     // Descriptions holding splitters must be able to create their panes by name.
     static const bool registered = [] {
@@ -246,6 +249,7 @@ void TVQSplitter::Resize() {
 }
 
 void TVQSplitter::Paint() {
+    Canvas()->FillRectColor(ClientRect(), Color());
     Fire(OnPaint, this);
 }
 
