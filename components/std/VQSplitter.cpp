@@ -274,7 +274,8 @@ void TVQSplitter::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         FDragOffset = (FOrientation == vqoVertical ? X : Y) - FPosition;
         ShowControlCursor(this, SplitCursor());
         FCapture.Start(this);
-        if (!FAutoUpdate) {
+        FTracking = !FAutoUpdate;
+        if (FTracking) {
             DrawTrackLine(FPosition);
             FTrackPos = FPosition;
         }
@@ -297,7 +298,7 @@ void TVQSplitter::MouseMove(TShiftState Shift, int X, int Y) {
     const int p = Clamp64(std::max<int64_t>(
         Pane1MinSize(), std::min<int64_t>(k - FDragOffset, l - 2 * int64_t(FBorderSpace) -
                                                                FSplitterSize - Pane2MinSize())));
-    if (FAutoUpdate) {
+    if (!FTracking) {
         SetPosition(p);
     } else if (p != FTrackPos) {
         DrawTrackLine(FTrackPos);
@@ -310,7 +311,7 @@ void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     if (FDragging && Button == mbLeft) {
         FDragging = false;
         FCapture.Release();
-        if (!FAutoUpdate) {
+        if (FTracking) {
             DrawTrackLine(FTrackPos);
             FOverlay.Clear(); // nothing may stay on screen, whatever was drawn
             const TLifeToken alive = LifeToken();

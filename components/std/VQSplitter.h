@@ -92,6 +92,8 @@ private:
     int FSplitterSize = 3;
     TRect FBarRect;
     bool FDragging = false;
+    // The drag draws a tracking line (AutoUpdate was off when it began).
+    bool FTracking = false;
     int FDragOffset = 0;
     int FTrackPos = 0;
     TVQPane* FPane1 = nullptr;

@@ -270,6 +270,21 @@ TEST_F(SplitterTest, ReleaseWhereItWasPressedChangesNothing) {
     EXPECT_TRUE(Shot() == before);
 }
 
+TEST_F(SplitterTest, SwitchingAutoUpdateDuringADragFinishesItTheWayItBegan) {
+    FillPane1();
+    ShowForm();
+    const QImage before = Shot();
+    Press(101, 60);
+    Move(70, 60);
+    S->SetAutoUpdate(true);
+    Move(60, 60);
+    EXPECT_EQ(S->Position(), 100); // still only the line moves
+    Release(60, 60);
+    EXPECT_EQ(S->Position(), 59);
+    S->SetPosition(100);
+    EXPECT_TRUE(Shot() == before);
+}
+
 TEST_F(SplitterTest, LostCaptureErasesTheLineAndKeepsThePosition) {
     FillPane1();
     ShowForm();
