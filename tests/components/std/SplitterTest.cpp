@@ -211,7 +211,15 @@ TEST_F(SplitterTest, LiveDragFollowsTheMouseWithinTheMinimums) {
     EXPECT_EQ(S->Position(), 0);
     Release(-50, 60);
     EXPECT_FALSE(S->DraggingBar());
-    EXPECT_TRUE(Shot() == Shot()); // settles
+
+    // A horizontal bar shows the other split cursor, and only over the bar.
+    S->SetOrientation(vqoHorizontal);
+    const TRect bar = S->BarRect();
+    Move(50, bar.Top + 1);
+    EXPECT_EQ(W()->cursor().shape(), Qt::SplitVCursor);
+    S->SetBorderSpace(4);
+    Move(1, 1);
+    EXPECT_NE(W()->cursor().shape(), Qt::SplitVCursor);
 }
 
 TEST_F(SplitterTest, RightButtonAndPressesBesideTheBarDoNothing) {
