@@ -14,4 +14,5 @@ void RegisterVQStdCmpClasses() {
     RegisterClassesOf<TVQWizard, TVQWizardPage, TVQWizardPanel>();
     // A tray icon's description holds its popup menu.
     RegisterClassesOf<TVQTrayIcon, TVQHotKey, TPopupMenu, TMenuItem>();
+    RegisterClassesOf<TVQMenuButton, TVQPane, TVQSplitter>();
 }

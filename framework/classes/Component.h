@@ -77,6 +77,9 @@ public:
     virtual void SetParentComponent(TComponent* value);
     // Children written inside this component's block, in order.
     virtual void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const;
+    // Owner of the children a description nests in this component's block; nullptr: the root
+    // (a container that makes its own parts, like a splitter's panes, owns the loaded ones too).
+    virtual TComponent* GetChildOwner() const { return nullptr; }
 
 protected:
     virtual void Notification(TComponent* AComponent, TOperation Operation);

@@ -69,8 +69,10 @@ private:
         if (!cls) Fail(node.Line, QStringLiteral("Class %1 not found").arg(Q(node.ClassName)));
         if (!cls->CanCreate())
             Fail(node.Line, QStringLiteral("Class %1 cannot be created").arg(Q(node.ClassName)));
+        TComponent* owner = parent->GetChildOwner();
+        if (!owner) owner = FRoot;
         TComponent* comp = nullptr;
-        Apply(node.Line, [&] { comp = cls->Create(FRoot); });
+        Apply(node.Line, [&] { comp = cls->Create(owner); });
         FCreated.push_back(comp);
         comp->BeginLoading();
         FLoaded.push_back(comp);

@@ -655,3 +655,10 @@ bool TForm::WidgetEvent(QEvent* event) {
         return TCustomControl::WidgetEvent(event);
     }
 }
+
+void TForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const {
+    if (root == this)
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (TComponent* c = Components(i); !c->HasParent()) proc(c);
+    TWinControl::GetChildren(proc, root);
+}

@@ -145,6 +145,9 @@ protected:
     virtual void DoClose(TCloseAction& Action);
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Loaded() override;
+    // Written inside the form: its non-visual components (image lists, menus, timers) first,
+    // then its controls.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
 
 private:
     friend class TWinControl;

@@ -1,6 +1,10 @@
 #include "framework/controls/PopupMenu.h"
 
+#include <QGuiApplication>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <memory>
 
 VQ_PUBLISH(TPopupMenu) {
     P.Inherit();
@@ -27,7 +31,42 @@ void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
 }
 
+namespace {
+
+// Keeps a press on the excluded rectangle that closes the menu from reaching the window beneath.
+class TNoReplayFilter : public QObject {
+public:
+    TNoReplayFilter(QMenu* menu, const TRect& exclude) : FMenu(menu), FExclude(ToQRect(exclude)) {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            const QPoint g = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+            if (!FMenu->geometry().contains(g) && FExclude.contains(g))
+                FMenu->setAttribute(Qt::WA_NoMouseReplay);
+        }
+        return false;
+    }
+
+private:
+    QMenu* FMenu;
+    QRect FExclude;
+};
+
+} // namespace
+
 void TPopupMenu::Popup(int X, int Y) {
+    DoPopup(X, Y, nullptr);
+}
+
+void TPopupMenu::PopupBeside(int X, int Y, const TRect& Exclude) {
+    DoPopup(X, Y, &Exclude);
+}
+
+void TPopupMenu::DoPopup(int X, int Y, const TRect* exclude) {
     if (FPoppedUp) return;
     const std::shared_ptr<bool> alive = FAlive;
     if (TNotifyEvent handler = OnPopup) {
@@ -50,6 +89,16 @@ void TPopupMenu::Popup(int X, int Y) {
         at.rx() -= width;
     else if (FAlignment == paCenter)
         at.rx() -= width / 2;
+
+    std::unique_ptr<TNoReplayFilter> noReplay;
+    if (exclude) {
+        noReplay = std::make_unique<TNoReplayFilter>(&menu, *exclude);
+        const QScreen* screen = QGuiApplication::screenAt(at);
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        const int height = menu.sizeHint().height();
+        if (screen && at.y() + height > screen->availableGeometry().bottom() + 1)
+            at.setY(exclude->Top - height);
+    }
 
     FPoppedUp = true;
     menu.exec(at);

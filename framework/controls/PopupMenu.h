@@ -4,6 +4,7 @@
 // after that, from Popup, so an exception it raises reaches Popup's caller.
 
 #include "framework/controls/Menu.h"
+#include "framework/system/Types.h"
 
 VQ_ENUM(TPopupAlignment, uint8_t, paLeft, paRight, paCenter)
 
@@ -32,6 +33,11 @@ public:
     // Shows the menu at screen point (X, Y) and returns when it has closed. Without visible
     // items nothing is shown.
     virtual void Popup(int X, int Y);
+    // Shows the menu at screen point (X, Y) beside the screen rectangle Exclude (a button that
+    // drops it down): when the menu does not fit on the screen below Y it opens above
+    // Exclude instead, so it never covers it. A press on Exclude that closes the menu goes no
+    // further (the button does not see it and open the menu again).
+    void PopupBeside(int X, int Y, const TRect& Exclude);
     // Whether a Popup is running (its menu is on screen).
     bool IsPoppedUp() const { return FPoppedUp; }
 
@@ -39,6 +45,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    void DoPopup(int X, int Y, const TRect* exclude);
+
     TPopupAlignment FAlignment = paLeft;
     bool FAutoPopup = true;
     bool FPoppedUp = false;

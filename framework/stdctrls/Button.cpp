@@ -5,6 +5,7 @@
 #include "framework/controls/PopupMenu.h"
 #include "framework/graphics/Canvas.h"
 
+#include <QEvent>
 #include <QKeySequence>
 #include <QPainter>
 #include <QPushButton>
@@ -90,6 +91,33 @@ void TButton::SetOwnerDraw(bool value) {
     if (FOwnerDraw == value) return;
     FOwnerDraw = value;
     Invalidate();
+}
+
+bool TButton::Down() const {
+    if (QPushButton* b = Button()) return b->isDown();
+    return FDown;
+}
+
+void TButton::SetDown(bool value) {
+    FDown = value;
+    if (QPushButton* b = Button()) {
+        b->setDown(value);
+        b->repaint();
+    }
+}
+
+bool TButton::WidgetEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (!FOwnMouse) break;
+        if (Enabled()) TWinControl::WidgetEvent(event);
+        return true;
+    default:
+        break;
+    }
+    return TWinControl::WidgetEvent(event);
 }
 
 void TButton::Click() {

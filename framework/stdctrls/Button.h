@@ -40,6 +40,14 @@ protected:
     // Paints an owner-drawn button on canvas (the whole button, rect) in the given state.
     virtual void DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state);
     QPushButton* Button() const;
+    // Down: whether the button shows pushed; an owner-drawn button repaints at once.
+    bool Down() const;
+    void SetDown(bool value);
+    // OwnMouse: false; when set, mouse presses and releases reach MouseDown and MouseUp only:
+    // the native button neither shows them pushed nor clicks from them (keys still click).
+    bool OwnMouse() const { return FOwnMouse; }
+    void SetOwnMouse(bool value) { FOwnMouse = value; }
+    bool WidgetEvent(QEvent* event) override;
 
     QWidget* CreateWidget(QWidget* parentWidget) override;
     bool PaintWidget(QWidget* widget, QEvent* event) override;
@@ -50,5 +58,7 @@ private:
     bool FDefault = false;
     int FModalResult = 0;
     bool FOwnerDraw = false;
+    bool FOwnMouse = false;
+    bool FDown = false;
     std::unique_ptr<TCanvas> FCanvas;
 };

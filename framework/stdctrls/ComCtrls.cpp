@@ -4,4 +4,5 @@
 
 void RegisterComCtrlsClasses() {
     RegisterClassesOf<TPageControl, TTabSheet, TToolBar, TToolButton, TRichEdit, TMemo, TUpDown>();
+    RegisterClassesOf<TTreeView, TListView>();
 }

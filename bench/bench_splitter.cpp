@@ -1,0 +1,169 @@
+// A live drag of the menu-button/splitter demo window's splitter (AutoUpdate on) over 300
+// mouse moves, against a QSplitter with the same two children (a tree and a list with the same
+// nodes and items) doing the same moves with opaque resizing, in the same run. Each move is
+// followed by the paint it causes. Goal: ours no slower.
+
+#include "app/DemoProgram.h"
+#include "app/Form3.h"
+#include "components/gfx/VQGfxCmp.h"
+#include "components/std/VQSplitter.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kMoves = 300;
+
+void WaitExposed(QWidget* w) {
+    for (int i = 0; i < 200 && !(w->windowHandle() && w->windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QCoreApplication::processEvents();
+}
+
+// The x of move i: back and forth across most of the width.
+int MoveX(int i) {
+    const int span = 300, phase = i % (2 * span);
+    return 50 + (phase < span ? phase : 2 * span - phase);
+}
+
+// A mouse event for w at (x, y) in frame's coordinates (frame stays put while w may move).
+void Mouse(QWidget* w, QWidget* frame, QEvent::Type type, int x, int y) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    const QPointF global = frame->mapToGlobal(QPointF(x, y));
+    QMouseEvent e(type, w->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+// One drag of w, whose parent area is frame: press at (x0, y), kMoves moves, each followed by
+// the painting it causes, release.
+void Drag(QWidget* w, QWidget* frame, int x0, int y) {
+    Mouse(w, frame, QEvent::MouseButtonPress, x0, y);
+    for (int i = 0; i < kMoves; ++i) {
+        Mouse(w, frame, QEvent::MouseMove, MoveX(i) + 1, y);
+        QCoreApplication::processEvents();
+    }
+    Mouse(w, frame, QEvent::MouseButtonRelease, MoveX(kMoves - 1) + 1, y);
+    QCoreApplication::processEvents();
+}
+
+void BM_VQSplitterLiveDrag(benchmark::State& state) {
+    TDemoProgram::RegisterProgramClasses();
+    InitializeVQGfxCmp();
+    std::unique_ptr<TForm3Fm> form(TForm::CreateFromResource<TForm3Fm>(nullptr));
+    TVQSplitter* s = form->VQSplitter1;
+    s->SetAutoUpdate(true);
+    form->Show();
+    WaitExposed(form->Widget());
+    for (auto _ : state) {
+        s->SetPosition(100);
+        QCoreApplication::processEvents();
+        Drag(s->Widget(), s->Widget(), 101, 60);
+    }
+    state.counters["final_width"] = s->Position();
+    state.SetItemsProcessed(int64_t(state.iterations()) * kMoves);
+    form.reset();
+    FinalizeVQGfxCmp();
+}
+
+void BM_QSplitterLiveDrag(benchmark::State& state) {
+    QWidget window;
+    window.resize(453, 295);
+    auto* splitter = new QSplitter(Qt::Horizontal, &window);
+    splitter->setGeometry(20, 152, 413, 125);
+    splitter->setHandleWidth(3);
+    splitter->setOpaqueResize(true);
+    splitter->setChildrenCollapsible(true);
+    auto* tree = new QTreeWidget;
+    tree->setHeaderHidden(true);
+    auto* root = new QTreeWidgetItem(tree, QStringList{QStringLiteral("Root")});
+    auto* sub2 = new QTreeWidgetItem(root, QStringList{QStringLiteral("Sub2")});
+    new QTreeWidgetItem(sub2, QStringList{QStringLiteral("Sub1")});
+    auto* sub1 = new QTreeWidgetItem(root, QStringList{QStringLiteral("Sub1")});
+    for (const char* t : {"Sub1", "Sub2", "Sub3"})
+        new QTreeWidgetItem(sub1, QStringList{QString::fromLatin1(t)});
+    // Configured as the list view in list style is, with a 16 by 16 icon on every row.
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::darkBlue);
+    const QIcon icon(QPixmap::fromImage(image));
+    tree->setIndentation(19);
+    tree->setIconSize(QSize(16, 16));
+    for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        (*it)->setIcon(0, icon);
+    auto* list = new QListWidget;
+    list->setIconSize(QSize(16, 16));
+    list->setViewMode(QListView::ListMode);
+    list->setFlow(QListView::TopToBottom);
+    list->setWrapping(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setMovement(QListView::Static);
+    for (const char* t : {"Item1", "Item2", "Item3"})
+        list->addItem(new QListWidgetItem(icon, QString::fromLatin1(t)));
+    tree->setMinimumSize(0, 0);
+    list->setMinimumSize(0, 0);
+    splitter->addWidget(tree);
+    splitter->addWidget(list);
+    window.show();
+    WaitExposed(&window);
+    QWidget* handle = splitter->handle(1);
+    for (auto _ : state) {
+        splitter->setSizes({100, 310});
+        QCoreApplication::processEvents();
+        Drag(handle, splitter, 101, 60);
+    }
+    // Where the last drag left the first pane, to show the moves took effect.
+    state.counters["final_width"] = splitter->sizes().value(0);
+    state.SetItemsProcessed(int64_t(state.iterations()) * kMoves);
+}
+
+BENCHMARK(BM_VQSplitterLiveDrag)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_QSplitterLiveDrag)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        // Keyed by the function's name, without the run's arguments.
+        for (const auto& r : runs) {
+            const std::string name = r.benchmark_name();
+            FTimes[name.substr(0, name.find('/'))] = r.GetAdjustedRealTime();
+        }
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const double ours = FTimes["BM_VQSplitterLiveDrag"];
+        const double qt = FTimes["BM_QSplitterLiveDrag"];
+        std::printf("\nlive drag of %d moves: splitter %.2f ms, QSplitter %.2f ms; ratio "
+                    "ours/Qt %.2f (goal: no slower, at most 1.00)\n",
+                    kMoves, ours, qt, qt > 0 ? ours / qt : 0);
+    }
+
+private:
+    std::map<std::string, double> FTimes;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
