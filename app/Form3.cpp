@@ -1,8 +1,5 @@
 #include "app/Form3.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm3Fm* Form3Fm = nullptr;
 
 VQ_PUBLISH(TForm3Fm) {

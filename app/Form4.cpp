@@ -1,8 +1,5 @@
 #include "app/Form4.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm4Fm* Form4Fm = nullptr;
 
 VQ_PUBLISH(TForm4Fm) {

@@ -1,8 +1,5 @@
 #include "app/Form5.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm5Fm* Form5Fm = nullptr;
 
 VQ_PUBLISH(TForm5Fm) {

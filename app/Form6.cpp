@@ -1,8 +1,5 @@
 #include "app/Form6.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm6Fm* Form6Fm = nullptr;
 
 VQ_PUBLISH(TForm6Fm) {

@@ -1,8 +1,5 @@
 #include "app/Form7.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm7Fm* Form7Fm = nullptr;
 
 VQ_PUBLISH(TForm7Fm) {

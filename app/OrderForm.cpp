@@ -1,8 +1,5 @@
 #include "app/OrderForm.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TOrderFm* OrderFm = nullptr;
 
 VQ_PUBLISH(TOrderFm) {

@@ -1,15 +1,16 @@
 #include "framework/controls/Form.h"
 
 #include "framework/classes/FormReader.h"
+#include "framework/classes/Resources.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
 #include "framework/graphics/Font.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFile>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -112,14 +113,7 @@ TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TForm::~TForm() {
     Destroying();
-    if (OnDestroy) {
-        auto fn = OnDestroy;
-        try {
-            fn(this);
-        } catch (...) {
-            Application->HandleException(this);
-        }
-    }
+    Application->Guard(this, [this] { Fire(OnDestroy, this); });
     if (FModalLoop) FModalLoop->quit();
     Screen->RemoveForm(this);
 }
@@ -132,31 +126,21 @@ String TForm::FormResourceName() const {
 
 void TForm::ReadFromResource() {
     const String name = FormResourceName();
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EReadError(Exception::Format(QStringLiteral("Resource %s not found"), {name}));
-    const QByteArray text = file.readAll();
+    const QByteArray text = ReadResource(name);
     ReadFromText(std::string_view(text.constData(), size_t(text.size())), name);
 }
 
 void TForm::ReadFromText(std::string_view text, const String& source) {
-    FReading = true;
-    try {
+    {
+        TScopedChange reading(FReading, true);
         TFormReader::ReadInto(this, text, source);
         DoCreate();
-    } catch (...) {
-        FReading = false;
-        throw;
     }
-    FReading = false;
     if (FVisible) ApplyVisible();
 }
 
 void TForm::DoCreate() {
-    if (OnCreate) {
-        auto fn = OnCreate;
-        fn(this);
-    }
+    Fire(OnCreate, this);
 }
 
 void TForm::Loaded() {
@@ -295,10 +279,7 @@ void TForm::TextChanged() {
 }
 
 void TForm::Paint() {
-    if (OnPaint) {
-        auto fn = OnPaint;
-        fn(this);
-    }
+    Fire(OnPaint, this);
 }
 
 TWindowState TForm::WindowState() const {
@@ -339,11 +320,11 @@ void TForm::VisibleChanged() {
 }
 
 void TForm::ApplyVisible() {
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     if (Visible()) {
         if (HandleAllocated() && Widget()->isVisible()) return;
         DoShow();
-        if (!*alive) return;
+        if (!alive) return;
         HandleNeeded();
         if (!FPlaced) PlaceOnFirstShow();
         QWidget* w = Widget();
@@ -388,17 +369,11 @@ void TForm::PlaceOnFirstShow() {
 }
 
 void TForm::DoShow() {
-    if (OnShow) {
-        auto fn = OnShow;
-        fn(this);
-    }
+    Fire(OnShow, this);
 }
 
 void TForm::DoHide() {
-    if (OnHide) {
-        auto fn = OnHide;
-        fn(this);
-    }
+    Fire(OnHide, this);
 }
 
 bool TForm::Active() const {
@@ -425,18 +400,12 @@ void TForm::SetActiveControl(TWinControl* value) {
 
 bool TForm::CloseQuery() {
     bool canClose = true;
-    if (OnCloseQuery) {
-        auto fn = OnCloseQuery;
-        fn(this, canClose);
-    }
+    Fire(OnCloseQuery, this, canClose);
     return canClose;
 }
 
 void TForm::DoClose(TCloseAction& Action) {
-    if (OnClose) {
-        auto fn = OnClose;
-        fn(this, Action);
-    }
+    Fire(OnClose, this, Action);
 }
 
 void TForm::Close() {
@@ -446,7 +415,7 @@ void TForm::Close() {
     }
     if (FClosing) return;
     FClosing = true;
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     TCloseAction action = caNone;
     try {
         if (CloseQuery()) {
@@ -454,10 +423,10 @@ void TForm::Close() {
             DoClose(action);
         }
     } catch (...) {
-        if (*alive) FClosing = false;
+        if (alive) FClosing = false;
         throw;
     }
-    if (!*alive) return;
+    if (!alive) return;
     FClosing = false;
     if (action == caNone) return;
     if (Application->MainForm() == this) {
@@ -483,9 +452,8 @@ void TForm::Release() {
     if (FReleasing) return;
     FReleasing = true;
     Hide();
-    std::weak_ptr<bool> alive = FAlive;
-    QTimer::singleShot(0, qApp, [this, alive] {
-        if (auto a = alive.lock(); a && *a) delete this;
+    QTimer::singleShot(0, qApp, [this, alive = LifeToken()] {
+        if (alive) delete this;
     });
 }
 
@@ -518,7 +486,7 @@ TModalResult TForm::ShowModal() {
         for (auto& w : disabled)
             if (w) w->setEnabled(true);
     };
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     QEventLoop loop;
     FModalResult = mrNone;
     ++FModalLevel;
@@ -526,21 +494,21 @@ TModalResult TForm::ShowModal() {
     TModalResult result = mrCancel;
     try {
         Show();
-        while (*alive) {
+        while (alive) {
             if (FModalResult == mrNone && !Application->Terminated())
                 loop.exec(QEventLoop::DialogExec);
-            if (!*alive) break;
+            if (!alive) break;
             if (Application->Terminated()) {
                 if (FModalResult == mrNone) FModalResult = mrCancel;
                 break;
             }
             if (FModalResult != mrNone) {
                 CloseModal();
-                if (!*alive || FModalResult != mrNone) break;
+                if (!alive || FModalResult != mrNone) break;
             }
         }
     } catch (...) {
-        if (*alive) {
+        if (alive) {
             FModalLoop = nullptr;
             --FModalLevel;
             Hide();
@@ -548,7 +516,7 @@ TModalResult TForm::ShowModal() {
         enableOthers();
         throw;
     }
-    if (*alive) {
+    if (alive) {
         result = FModalResult;
         FModalLoop = nullptr;
         --FModalLevel;
@@ -612,16 +580,10 @@ bool TForm::WidgetEvent(QEvent* event) {
         }
         return false;
     case QEvent::WindowActivate:
-        if (OnActivate) {
-            auto fn = OnActivate;
-            fn(this);
-        }
+        Fire(OnActivate, this);
         return false;
     case QEvent::WindowDeactivate:
-        if (OnDeactivate) {
-            auto fn = OnDeactivate;
-            fn(this);
-        }
+        Fire(OnDeactivate, this);
         return false;
     default:
         return TCustomControl::WidgetEvent(event);

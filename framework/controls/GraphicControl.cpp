@@ -1,6 +1,9 @@
 #include "framework/controls/GraphicControl.h"
 
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -15,15 +18,23 @@ TGraphicControl::TGraphicControl(TComponent* AOwner)
 TGraphicControl::~TGraphicControl() = default;
 
 bool TGraphicControl::PaintWidget(QWidget* widget, QEvent*) {
-    QPainter painter(widget);
-    FCanvas->SetPainter(&painter);
+    TCanvasScope scope(FCanvas.get(), widget);
     FCanvas->Font()->Assign(Font());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetPainter(nullptr);
-        throw;
-    }
-    FCanvas->SetPainter(nullptr);
+    Paint();
     return true;
+}
+
+void TGraphicControl::PaintBuffered(QPainter* target, const std::function<void()>& paint) {
+    if (!target || Width() <= 0 || Height() <= 0) return;
+    if (!FBuffer) FBuffer = std::make_unique<TBitmap>();
+    const QPaintDevice* device = target->device();
+    FBuffer->SetDevicePixelRatio(device ? device->devicePixelRatio() : 1.0);
+    FBuffer->SetSize(Width(), Height());
+    {
+        TCanvasScope scope(FCanvas.get(), FBuffer.get());
+        paint();
+    }
+    TCanvasScope scope(FCanvas.get(), target);
+    TScopedChange copy(FCanvas.get(), &TCanvas::CopyMode, &TCanvas::SetCopyMode, cmSrcCopy);
+    FCanvas->Draw(0, 0, FBuffer.get());
 }

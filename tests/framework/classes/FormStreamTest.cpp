@@ -1,6 +1,7 @@
 #include "TestClasses.h"
 
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 
 #include <gtest/gtest.h>
 
