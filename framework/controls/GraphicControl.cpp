@@ -3,7 +3,6 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/CanvasScope.h"
-#include "framework/system/ScopedChange.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -34,7 +33,6 @@ void TGraphicControl::PaintBuffered(QPainter* target, const std::function<void()
         TCanvasScope scope(FCanvas.get(), FBuffer.get());
         paint();
     }
-    TCanvasScope scope(FCanvas.get(), target);
-    TScopedChange copy(FCanvas.get(), &TCanvas::CopyMode, &TCanvas::SetCopyMode, cmSrcCopy);
-    FCanvas->Draw(0, 0, FBuffer.get());
+    // At the buffer's ratio, so a buffer of the target's ratio lands pixel for pixel.
+    target->drawImage(QPointF(0, 0), FBuffer->Image());
 }
