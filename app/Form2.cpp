@@ -6,9 +6,9 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Picture.h"
 #include "framework/stdctrls/Button.h"
+#include "framework/system/ScopedChange.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
+#include <optional>
 
 TForm2Fm* Form2Fm = nullptr;
 
@@ -31,16 +31,10 @@ String TForm2Fm::FormResourceName() const {
 
 void TForm2Fm::AnimateBtClick(TObject* Sender) {
     auto* button = dynamic_cast<TControl*>(Sender);
-    if (button) button->SetEnabled(false);
-    Screen->SetCursor(crHourGlass);
     // Cursor and button come back on every way out, a failing paint handler included.
-    struct TRestore {
-        TControl* Button;
-        ~TRestore() {
-            Screen->SetCursor(crDefault);
-            if (Button) Button->SetEnabled(true);
-        }
-    } restore{button};
+    TScopedChange cursor(Screen, &TScreen::Cursor, &TScreen::SetCursor, crHourGlass);
+    std::optional<TScopedChange<bool>> disabled;
+    if (button) disabled.emplace(button, &TControl::Enabled, &TControl::SetEnabled, false);
 
     auto step = [this](int k) {
         for (int i = 0; i < ControlCount(); ++i) {

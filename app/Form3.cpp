@@ -6,9 +6,6 @@
 #include "framework/stdctrls/ListView.h"
 #include "framework/stdctrls/TreeView.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm3Fm* Form3Fm = nullptr;
 
 VQ_PUBLISH(TForm3Fm) {

@@ -6,9 +6,6 @@
 #include "framework/stdctrls/Edit.h"
 #include "framework/stdctrls/RadioButton.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm4Fm* Form4Fm = nullptr;
 
 VQ_PUBLISH(TForm4Fm) {

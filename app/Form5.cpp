@@ -3,9 +3,6 @@
 #include "components/dialogs/VQCalPop/VQCalPop.h"
 #include "framework/stdctrls/Button.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm5Fm* Form5Fm = nullptr;
 
 VQ_PUBLISH(TForm5Fm) {

@@ -5,9 +5,6 @@
 #include "framework/graphics/WinGdi.h"
 #include "framework/stdctrls/CheckBox.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm6Fm* Form6Fm = nullptr;
 
 namespace {

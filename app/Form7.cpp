@@ -8,9 +8,6 @@
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/UpDown.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TForm7Fm* Form7Fm = nullptr;
 
 namespace {

@@ -2,9 +2,6 @@
 
 #include "app/MakerSite.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 TOrderFm* OrderFm = nullptr;
 
 VQ_PUBLISH(TOrderFm) {

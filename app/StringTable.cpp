@@ -1,12 +1,14 @@
 #include "app/StringTable.h"
 
-#include <QFile>
+#include "framework/classes/Resources.h"
 
 #include <algorithm>
 
 TStringTable::TStringTable(const QByteArray& text) {
-    for (const QByteArray& rawLine : text.split('\n')) {
-        const QByteArray line = rawLine.trimmed();
+    for (qsizetype start = 0, end = 0; start <= text.size(); start = end + 1) {
+        end = text.indexOf('\n', start);
+        if (end < 0) end = text.size();
+        const QByteArray line = text.mid(start, end - start).trimmed();
         if (line.isEmpty() || line.startsWith('#')) continue;
         qsizetype p = 0;
         while (p < line.size() && line[p] >= '0' && line[p] <= '9')
@@ -50,8 +52,8 @@ QString TStringTable::Text(int id) const {
 
 QString LoadStr(int id) {
     static const TStringTable table = [] {
-        QFile file(QStringLiteral(":/strings/StringTable.txt"));
-        return TStringTable(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        const QString name = QStringLiteral(":/strings/StringTable.txt");
+        return TStringTable(ResourceExists(name) ? ReadResource(name) : QByteArray());
     }();
     return table.Text(id);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The program's string table, compiled in as ":/strings/StringTable.txt": one line per entry,
-// an id, blanks, then the text in double quotes. Plain Qt, no framework: anything linked into
-// the program can ask it for a text.
+// an id, blanks, then the text in double quotes, read through the framework's resources.
 
 #include <QString>
 

@@ -7,6 +7,7 @@
 #include <QCalendarWidget>
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>

@@ -2,6 +2,7 @@
 // back to text that reads again to the same text.
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 
 #include <QCoreApplication>
 #include <cstdint>

@@ -5,6 +5,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/WinGdi.h"
 #include "framework/system/MathUtils.h"
+#include "framework/system/ScopedChange.h"
 
 #include <memory>
 
@@ -24,41 +25,6 @@ TRect DrawPushButtonFrame(TCanvas* canvas, const TRect& r, bool outlined, bool p
     InflateRect(rc, -1, -1);
     return rc;
 }
-
-namespace {
-
-// Sets a canvas's background and text colours and puts them back when it goes.
-class TDcColors {
-public:
-    TDcColors(TCanvas* canvas, TColor bk, TColor text)
-        : FCanvas(canvas), FBk(SetBkColor(canvas, bk)), FText(SetTextColor(canvas, text)) {}
-    ~TDcColors() {
-        SetBkColor(FCanvas, FBk);
-        SetTextColor(FCanvas, FText);
-    }
-    TDcColors(const TDcColors&) = delete;
-    TDcColors& operator=(const TDcColors&) = delete;
-
-private:
-    TCanvas* FCanvas;
-    TColor FBk;
-    TColor FText;
-};
-
-// Sets only the background colour, for the colour-to-mask transfers.
-class TDcBkColor {
-public:
-    TDcBkColor(TCanvas* canvas, TColor bk) : FCanvas(canvas), FBk(SetBkColor(canvas, bk)) {}
-    ~TDcBkColor() { SetBkColor(FCanvas, FBk); }
-    TDcBkColor(const TDcBkColor&) = delete;
-    TDcBkColor& operator=(const TDcBkColor&) = delete;
-
-private:
-    TCanvas* FCanvas;
-    TColor FBk;
-};
-
-} // namespace
 
 void DrawTransparentBitmap(TCanvas* canvas, const TRect& dest, TBitmap* bitmap,
                            TColor transparentColor) {
@@ -80,22 +46,24 @@ void DrawTransparentBitmap(TCanvas* canvas, const TRect& dest, TBitmap* bitmap,
     StretchBlt(ic, 0, 0, w, h, bitmap->Canvas(), 0, 0, bitmap->Width(), bitmap->Height(), SRCCOPY);
     {
         // Mask: 1 (white) where the image has the key colour.
-        TDcBkColor bk(ic, key);
+        TScopedChange bk(ic, &TCanvas::BkColor, &TCanvas::SetBkColor, key);
         BitBlt(mc, 0, 0, w, h, ic, 0, 0, SRCCOPY);
     }
     {
         // Black out the destination under the opaque pixels; 1 bits come out white and keep it.
-        TDcColors colors(canvas, clWhite, clBlack);
+        TScopedChange bk(canvas, &TCanvas::BkColor, &TCanvas::SetBkColor, clWhite);
+        TScopedChange text(canvas, &TCanvas::TextColor, &TCanvas::SetTextColor, clBlack);
         BitBlt(canvas, dest.Left, dest.Top, w, h, mc, 0, 0, SRCAND);
     }
     {
         // Inverted mask: 1 for opaque pixels.
-        TDcBkColor bk(ic, key);
+        TScopedChange bk(ic, &TCanvas::BkColor, &TCanvas::SetBkColor, key);
         BitBlt(mc, 0, 0, w, h, ic, 0, 0, NOTSRCCOPY);
     }
     {
         // Black out the image's transparent pixels so that OR-ing it in leaves them alone.
-        TDcColors colors(ic, clWhite, clBlack);
+        TScopedChange bk(ic, &TCanvas::BkColor, &TCanvas::SetBkColor, clWhite);
+        TScopedChange text(ic, &TCanvas::TextColor, &TCanvas::SetTextColor, clBlack);
         BitBlt(ic, 0, 0, w, h, mc, 0, 0, SRCAND);
     }
     BitBlt(canvas, dest.Left, dest.Top, w, h, ic, 0, 0, SRCPAINT);

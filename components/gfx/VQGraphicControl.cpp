@@ -2,11 +2,8 @@
 
 #include "components/gfx/VQBorderPainting.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 #include "framework/graphics/Font.h"
-
-#include <QImage>
-#include <QPainter>
-#include <QWidget>
 
 VQ_PUBLISH(TVQGraphicControl) {
     P.Inherit();
@@ -34,7 +31,9 @@ void TVQGraphicControl::SetBorderStyle(TVQBorderStyle value) {
 void TVQGraphicControl::SetBuffered(bool value) {
     if (FBuffered == value) return;
     FBuffered = value;
-    UpdateOpaquePaint();
+    // A buffered control covers every pixel, so nothing need be painted behind it first; that
+    // keeps the immediate repaints of meters and animations to the control alone.
+    SetControlStyleItem(csOpaque, value);
     Invalidate();
 }
 
@@ -50,17 +49,6 @@ TRect TVQGraphicControl::GetInnerRect() const {
 
 void TVQGraphicControl::PaintBorder(const TRect& R) {
     DrawVQBorder(Canvas(), R, FBorderStyle);
-}
-
-void TVQGraphicControl::CreateWnd() {
-    TGraphicControl::CreateWnd();
-    UpdateOpaquePaint();
-}
-
-void TVQGraphicControl::UpdateOpaquePaint() {
-    // A buffered control covers every pixel, so Qt need not paint what lies behind it first;
-    // that keeps the immediate repaints of meters and animations to the control alone.
-    if (QWidget* w = Widget()) w->setAttribute(Qt::WA_OpaquePaintEvent, FBuffered);
 }
 
 void TVQGraphicControl::PaintDesignOutline() {
@@ -79,43 +67,31 @@ void TVQGraphicControl::PaintDesignOutline() {
 }
 
 bool TVQGraphicControl::PaintWidget(QWidget* widget, QEvent*) {
-    QPainter painter(widget);
-    PaintRequest(&painter);
+    // The scope's painter on the widget is the request's DC.
+    TCanvasScope scope(Canvas(), widget);
+    PaintRequest(Canvas()->Painter());
     return true;
 }
 
 void TVQGraphicControl::PaintRequest(QPainter* DC) {
     if (!DC) return;
-    TCanvas* canvas = Canvas();
     const TRect full{0, 0, Width(), Height()};
-    // The canvas is detached on every way out, a failing Paint included.
-    struct TDetach {
-        TCanvas* Canvas;
-        ~TDetach() { Canvas->SetPainter(nullptr); }
-    };
-
     if (FBuffered) {
-        if (Width() <= 0 || Height() <= 0) return;
-        QImage buffer(Width(), Height(), QImage::Format_RGB32);
-        {
-            QPainter bp(&buffer);
-            TDetach detach{canvas};
-            canvas->SetPainter(&bp);
+        PaintBuffered(DC, [&] {
+            TCanvas* canvas = Canvas();
             canvas->Font()->Assign(Font());
             canvas->Brush()->SetColor(Color());
             canvas->FillRect(full);
             PaintBorder(full);
             canvas->IntersectClipRect(GetInnerRect());
             Paint();
-        }
-        DC->drawImage(0, 0, buffer);
+        });
         return;
     }
-
-    TDetach detach{canvas};
-    canvas->SetPainter(DC);
+    TCanvasScope scope(Canvas(), DC);
+    TCanvas* canvas = Canvas();
     canvas->Font()->Assign(Font());
-    if (FControlStyle.Contains(csOpaque) && Color() != clNone) {
+    if (Color() != clNone) {
         canvas->Brush()->SetColor(Color());
         canvas->FillRect(full);
     }

@@ -52,11 +52,8 @@ protected:
     void PaintDesignOutline();
 
     bool PaintWidget(QWidget* widget, QEvent* event) override;
-    void CreateWnd() override;
 
 private:
-    void UpdateOpaquePaint();
-
     uint32_t FBorderSpace = 0;
     TVQBorderStyle FBorderStyle = vqbsLowered;
     bool FBuffered = true;

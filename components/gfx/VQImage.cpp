@@ -186,7 +186,7 @@ void TVQImage::Paint() {
         }
     }
 
-    if (auto handler = OnPaint) handler(this);
+    Fire(OnPaint, this);
 }
 
 void TVQImage::PaintTiles(const TRect& inner) {

@@ -129,7 +129,7 @@ void TVQMeter::FontChanged() {
 
 TColor TVQMeter::SelectColor(uint32_t APercent) {
     TColor color = FMeterColor;
-    if (auto handler = OnSelectColor) handler(this, APercent, color);
+    Fire(OnSelectColor, this, APercent, color);
     return color;
 }
 
@@ -147,7 +147,7 @@ void TVQMeter::Paint() {
         canvas->SetFont(Font());
         canvas->Font()->SetColor(FUseFontColor ? Font()->Color() : Color());
         canvas->Brush()->SetColor(SelectColor(uint32_t(Percent())));
-        if (auto handler = OnDrawMeter) handler(this, canvas, inner);
+        Fire(OnDrawMeter, this, canvas, inner);
         break;
     }
     }

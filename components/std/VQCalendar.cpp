@@ -5,15 +5,7 @@
 #include "framework/graphics/WinGdi.h"
 #include "framework/system/MathUtils.h"
 
-#include <QWidget>
 #include <cmath>
-
-namespace {
-// An event member inherited from a base, as a member of the calendar for the publisher.
-template <class F, class B> F TVQCalendar::*Own(F B::*member) {
-    return static_cast<F TVQCalendar::*>(member);
-}
-} // namespace
 
 VQ_PUBLISH(TVQCalendar) {
     P.Inherit();
@@ -63,22 +55,22 @@ VQ_PUBLISH(TVQCalendar) {
     P.Property("TabStop", &TVQCalendar::TabStop, &TVQCalendar::SetTabStop).Default(true);
     P.Property("Visible", &TVQCalendar::Visible, &TVQCalendar::SetVisible).Default(true);
     P.Property("Year", &TVQCalendar::Year, &TVQCalendar::SetYear);
-    P.Event("OnClick", Own(&TVQCalendar::OnClick), "TNotifyEvent");
+    P.Event("OnClick", &TVQCalendar::OnClick, "TNotifyEvent");
     P.Event("OnChange", &TVQCalendar::OnChange, "TNotifyEvent");
-    P.Event("OnDblClick", Own(&TVQCalendar::OnDblClick), "TNotifyEvent");
-    P.Event("OnDragDrop", Own(&TVQCalendar::OnDragDrop), "TDragDropEvent");
-    P.Event("OnDragOver", Own(&TVQCalendar::OnDragOver), "TDragOverEvent");
+    P.Event("OnDblClick", &TVQCalendar::OnDblClick, "TNotifyEvent");
+    P.Event("OnDragDrop", &TVQCalendar::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &TVQCalendar::OnDragOver, "TDragOverEvent");
     P.Event("OnDrawDate", &TVQCalendar::OnDrawDate, "TVQCDrawDateEvent");
     P.Event("OnDrawHeading", &TVQCalendar::OnDrawHeading, "TVQCDrawHeadingEvent");
-    P.Event("OnEndDrag", Own(&TVQCalendar::OnEndDrag), "TEndDragEvent");
-    P.Event("OnEnter", Own(&TVQCalendar::OnEnter), "TNotifyEvent");
-    P.Event("OnExit", Own(&TVQCalendar::OnExit), "TNotifyEvent");
-    P.Event("OnKeyDown", Own(&TVQCalendar::OnKeyDown), "TKeyEvent");
-    P.Event("OnKeyPress", Own(&TVQCalendar::OnKeyPress), "TKeyPressEvent");
-    P.Event("OnKeyUp", Own(&TVQCalendar::OnKeyUp), "TKeyEvent");
+    P.Event("OnEndDrag", &TVQCalendar::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &TVQCalendar::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &TVQCalendar::OnExit, "TNotifyEvent");
+    P.Event("OnKeyDown", &TVQCalendar::OnKeyDown, "TKeyEvent");
+    P.Event("OnKeyPress", &TVQCalendar::OnKeyPress, "TKeyPressEvent");
+    P.Event("OnKeyUp", &TVQCalendar::OnKeyUp, "TKeyEvent");
     P.Event("OnSelectColor", &TVQCalendar::OnSelectColor, "TVQCSelectColorEvent");
     P.Event("OnSelectDate", &TVQCalendar::OnSelectDate, "TVQCSelectDateEvent");
-    P.Event("OnStartDrag", Own(&TVQCalendar::OnStartDrag), "TStartDragEvent");
+    P.Event("OnStartDrag", &TVQCalendar::OnStartDrag, "TStartDragEvent");
     // The grid's sizes come last; the next sizing recomputes them anyway.
     PublishCellSizes(P);
 }
@@ -100,7 +92,8 @@ TVQCalendar::TVQCalendar(TComponent* AOwner) : TCustomGrid(AOwner) {
 }
 
 TVQCalendar::~TVQCalendar() {
-    *FAlive = false;
+    // Counts as gone from here on, while the grid and the window below it are torn down.
+    ExpireLifeToken();
     FHeadingFont->OnChange = nullptr;
 }
 
@@ -216,10 +209,7 @@ void TVQCalendar::UpdateFocusCell() {
 }
 
 void TVQCalendar::Change() {
-    if (OnChange) {
-        auto fn = OnChange;
-        fn(this);
-    }
+    Fire(OnChange, this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -423,10 +413,7 @@ void TVQCalendar::PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawSta
     } else {
         brushColor = fixed ? FHeadingColor : Color();
     }
-    if (ARow > 0 && OnSelectColor) {
-        auto fn = OnSelectColor;
-        fn(this, AState, d, brushColor, fontColor);
-    }
+    if (ARow > 0 && !Fire(OnSelectColor, this, AState, d, brushColor, fontColor)) return;
     canvas->Brush()->SetColor(brushColor);
     canvas->Font()->SetColor(fontColor);
 
@@ -464,17 +451,10 @@ void TVQCalendar::PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawSta
         }
     }
 
-    auto alive = FAlive;
-    if (ARow == 0) {
-        if (OnDrawHeading) {
-            auto fn = OnDrawHeading;
-            fn(this, ARect, TVQDayOfWeek((int(FStartOfWeek) + ACol) % 7));
-        }
-    } else if (OnDrawDate) {
-        auto fn = OnDrawDate;
-        fn(this, AState, ARect, d);
-    }
-    if (!*alive) return;
+    const bool alive =
+        ARow == 0 ? Fire(OnDrawHeading, this, ARect, TVQDayOfWeek((int(FStartOfWeek) + ACol) % 7))
+                  : Fire(OnDrawDate, this, AState, ARect, d);
+    if (!alive) return;
 
     if (fixed && Ctl3D()) {
         canvas->Pen()->SetColor(clBtnHighlight);
@@ -499,22 +479,19 @@ bool TVQCalendar::CanSelectCell(int ACol, int ARow) {
     int y, m, day;
     DecodeDate(d, y, m, day);
     bool can = m == Month() || FOptions.Contains(vqcoSelectAllDates);
-    if (can && OnSelectDate) {
-        auto fn = OnSelectDate;
-        fn(this, d, can);
-    }
+    if (can) Fire(OnSelectDate, this, d, can);
     return can;
 }
 
 void TVQCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     int col = -1, row = -1;
     CellAtPoint(Point(X, Y), col, row);
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     if (CanSelectCell(col, row)) {
-        if (*alive) inherited::MouseDown(Button, Shift, X, Y);
+        if (alive) inherited::MouseDown(Button, Shift, X, Y);
         return;
     }
-    if (!*alive) return;
+    if (!alive) return;
     // A cell that may not be selected only takes the focus; a read-only calendar still
     // reports the press.
     if (!Shift.Contains(ssDouble) && !ComponentState().Contains(csDesigning) && CanFocus())
@@ -525,13 +502,13 @@ void TVQCalendar::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
         else
             Click();
     }
-    if (*alive) TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (alive) TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
 void TVQCalendar::Click() {
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     inherited::Click();
-    if (!*alive) return;
+    if (!alive) return;
     if (Row() < 1) return;
     const TDateTime d = CellToDate(Col(), Row());
     if (d == FDate) return;

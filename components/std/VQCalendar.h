@@ -139,6 +139,4 @@ private:
     TVQDayStyle FHeadingStyle = vqdShortName;
     TVQCalendarOptions FOptions;
     TVQDayOfWeek FStartOfWeek = vqdSunday;
-    // Cleared by the destructor: a handler may free the calendar while it runs.
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

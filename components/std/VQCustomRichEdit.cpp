@@ -1,5 +1,7 @@
 #include "components/std/VQCustomRichEdit.h"
 
+#include "framework/system/ScopedChange.h"
+
 VQ_PUBLISH(TVQCustomRichEdit) {
     P.Inherit();
 }
@@ -8,23 +10,12 @@ TVQCustomRichEdit::TVQCustomRichEdit(TComponent* AOwner) : TCustomRichEdit(AOwne
     SetFormattingRect(Rect(0, 0, Width(), Height()));
 }
 
-namespace {
-// Restores PlainText on every path out of the stream transfer.
-struct TPlainTextGuard {
-    explicit TPlainTextGuard(TCustomRichEdit* edit) : FEdit(edit), FSaved(edit->PlainText()) {
-        edit->SetPlainText(false);
-    }
-    ~TPlainTextGuard() { FEdit->SetPlainText(FSaved); }
-    TCustomRichEdit* FEdit;
-    bool FSaved;
-};
-} // namespace
-
 String TVQCustomRichEdit::RichText() const {
     auto* self = const_cast<TVQCustomRichEdit*>(this);
     try {
         QByteArray stream;
-        TPlainTextGuard guard(self);
+        TScopedChange rtf(self, &TVQCustomRichEdit::PlainText, &TVQCustomRichEdit::SetPlainText,
+                          false);
         Lines()->SaveToStream(stream);
         return QString::fromLatin1(stream);
     } catch (...) {
@@ -36,7 +27,8 @@ void TVQCustomRichEdit::SetRichText(const String& value) {
     try {
         // Every character is one byte of the document, a trailing NUL included.
         const QByteArray stream = value.toLatin1();
-        TPlainTextGuard guard(this);
+        TScopedChange rtf(this, &TVQCustomRichEdit::PlainText, &TVQCustomRichEdit::SetPlainText,
+                          false);
         Lines()->LoadFromStream(stream);
     } catch (...) {
         try {

@@ -1,5 +1,7 @@
 #include "components/std/VQRichLabel.h"
 
+#include "framework/system/ScopedChange.h"
+
 VQ_PUBLISH(TVQRichLabel) {
     using C = TVQRichLabel;
     P.Inherit();
@@ -42,14 +44,8 @@ void TVQRichLabel::WindowPosChanged() {
 void TVQRichLabel::ResizeRequest(const TRect& R) {
     if (!FAutoSize) return;
     // The bounds change below would request another resize.
-    FAutoSize = false;
-    try {
-        // The request is in the parent's coordinates; the text area is the label's own.
-        SetFormattingRect(Rect(0, 0, R.Width(), R.Height()));
-        SetBounds(R.Left, R.Top, R.Width(), R.Height());
-    } catch (...) {
-        FAutoSize = true;
-        throw;
-    }
-    FAutoSize = true;
+    TScopedChange autoSize(FAutoSize, false);
+    // The request is in the parent's coordinates; the text area is the label's own.
+    SetFormattingRect(Rect(0, 0, R.Width(), R.Height()));
+    SetBounds(R.Left, R.Top, R.Width(), R.Height());
 }

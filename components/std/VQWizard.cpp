@@ -7,8 +7,6 @@
 #include "framework/stdctrls/Button.h"
 #include "framework/system/ResourceStrings.h"
 
-#include <QWidget>
-
 #include <algorithm>
 
 namespace {

@@ -4,9 +4,6 @@
 #include "framework/controls/PopupMenu.h"
 #include "framework/system/Exceptions.h"
 
-// The control layer's inline Widget() needs the complete QWidget.
-#include <QWidget>
-
 VQ_PUBLISH(TVQWizardPage) {
     using C = TVQWizardPage;
     P.Inherit();

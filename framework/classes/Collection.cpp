@@ -1,5 +1,7 @@
 #include "framework/classes/Collection.h"
 
+#include "framework/classes/Component.h"
+
 #include <algorithm>
 
 VQ_PUBLISH(TCollectionItem) {}
@@ -73,10 +75,7 @@ void TCollection::Changed(TCollectionItem* item) {
 }
 
 void TCollection::Update(TCollectionItem* item) {
-    if (OnUpdate) {
-        auto handler = OnUpdate;
-        handler(this, item);
-    }
+    Fire(OnUpdate, this, item);
 }
 
 void TCollection::Assign(const TPersistent* Source) {

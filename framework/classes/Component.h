@@ -108,13 +108,19 @@ private:
 // Fires an event: only when assigned, through a copy (the handler may reassign or clear it).
 // False when the handler destroyed the sender, so the caller must not touch it afterwards:
 //   if (!Fire(OnChange, this)) return;
+// A sender that is no component (string list, collection) has no token and counts as alive.
 template <class... Params, class Sender, class... Args>
 bool Fire(const std::function<void(Params...)>& event, Sender* sender, Args&&... args) {
     if (!event) return true;
-    const TLifeToken token = sender->LifeToken();
     const auto handler = event;
-    handler(sender, std::forward<Args>(args)...);
-    return token.Alive();
+    if constexpr (requires { sender->LifeToken(); }) {
+        const TLifeToken token = sender->LifeToken();
+        handler(sender, std::forward<Args>(args)...);
+        return token.Alive();
+    } else {
+        handler(sender, std::forward<Args>(args)...);
+        return true;
+    }
 }
 
 bool IsValidIdent(const String& ident);

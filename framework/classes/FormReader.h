@@ -18,10 +18,3 @@ public:
     // Parses only: raises EReadError for malformed text, builds nothing.
     static void Check(std::string_view text, const String& source);
 };
-
-class TFormWriter {
-public:
-    // Writes root and its children in published order, leaving out declared defaults and
-    // unstored properties.
-    static std::string Write(const TComponent* root);
-};

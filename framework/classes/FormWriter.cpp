@@ -1,5 +1,5 @@
+#include "framework/classes/FormWriter.h"
 #include "framework/classes/Collection.h"
-#include "framework/classes/FormReader.h"
 #include "framework/classes/Strings.h"
 
 #include <charconv>

@@ -1,5 +1,7 @@
 #include "framework/classes/StringList.h"
 
+#include "framework/classes/Component.h"
+
 #include <algorithm>
 
 VQ_PUBLISH(TStringList) {}
@@ -129,17 +131,11 @@ void TStringList::Sort() {
 }
 
 void TStringList::Changing() {
-    if (UpdateCount() == 0 && OnChanging) {
-        auto handler = OnChanging;
-        handler(this);
-    }
+    if (UpdateCount() == 0) Fire(OnChanging, this);
 }
 
 void TStringList::Changed() {
-    if (UpdateCount() == 0 && OnChange) {
-        auto handler = OnChange;
-        handler(this);
-    }
+    if (UpdateCount() == 0) Fire(OnChange, this);
 }
 
 void TStringList::SetUpdateState(bool updating) {

@@ -4,6 +4,7 @@
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/GraphicControl.h"
 #include "framework/controls/Screen.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -93,30 +94,24 @@ void TApplication::HandleException(TObject* Sender) {
         Exception copy(e.Message());
         try {
             if (OnException && !FHandling) {
-                FHandling = true;
-                auto fn = OnException;
-                fn(Sender, e);
-                FHandling = false;
+                TScopedChange handling(FHandling, true);
+                Fire(OnException, Sender, e);
             } else {
                 ShowException(e);
             }
         } catch (...) {
             // The report itself failed: nothing sensible is left to report it to.
-            FHandling = false;
         }
     } catch (const std::exception& e) {
         const Exception wrapped(QString::fromUtf8(e.what()));
         try {
             if (OnException && !FHandling) {
-                FHandling = true;
-                auto fn = OnException;
-                fn(Sender, wrapped);
-                FHandling = false;
+                TScopedChange handling(FHandling, true);
+                Fire(OnException, Sender, wrapped);
             } else {
                 ShowException(wrapped);
             }
         } catch (...) {
-            FHandling = false;
         }
     } catch (...) {
         try {

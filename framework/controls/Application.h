@@ -71,13 +71,17 @@ public:
     bool HelpContext(int Context);
     static void SetHelpHandler(THelpHandler handler);
 
-    // Runs f; an exception it raises goes to HandleException(sender). True when f completed.
+    // The guard at every entry from Qt (event filters, signal lambdas): runs f; an exception
+    // it raises goes to HandleException(sender), which names no sender when f freed a
+    // component sender. True when f completed.
     template <class F> bool Guard(TObject* sender, F&& f) {
+        const auto* component = dynamic_cast<const TComponent*>(sender);
+        const TLifeToken alive = component ? component->LifeToken() : TLifeToken();
         try {
             f();
             return true;
         } catch (...) {
-            HandleException(sender);
+            HandleException(!component || alive ? sender : nullptr);
             return false;
         }
     }

@@ -6,6 +6,7 @@
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -21,17 +22,12 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!FControl || watched != parent()) return false;
         TControl* control = FControl;
-        auto alive = control->FAlive;
         ++Depth;
-        try {
-            const bool handled = control->WidgetEvent(event);
-            --Depth;
-            return handled;
-        } catch (...) {
-            --Depth;
-            Application->HandleException(*alive ? control : nullptr);
-            return true;
-        }
+        // An event whose handling failed counts as handled.
+        bool handled = true;
+        Application->Guard(control, [&] { handled = control->WidgetEvent(event); });
+        --Depth;
+        return handled;
     }
 
     TControl* FControl;
@@ -50,234 +46,9 @@ TControl* TControl::ControlOfWidget(QWidget* widget) {
     return nullptr;
 }
 
-namespace {
-
-// Restores a flag on every path out of a scope.
-struct TFlagGuard {
-    explicit TFlagGuard(bool& flag) : FFlag(flag) { FFlag = true; }
-    ~TFlagGuard() { FFlag = false; }
-    bool& FFlag;
-};
-
-const TIdentMap& CursorMap() {
-    static const TIdentMap map = {
-        {crDefault, "crDefault"},
-        {crNone, "crNone"},
-        {crArrow, "crArrow"},
-        {crCross, "crCross"},
-        {crIBeam, "crIBeam"},
-        {crSizeAll, "crSizeAll"},
-        {crSizeNESW, "crSizeNESW"},
-        {crSizeNS, "crSizeNS"},
-        {crSizeNWSE, "crSizeNWSE"},
-        {crSizeWE, "crSizeWE"},
-        {crUpArrow, "crUpArrow"},
-        {crHourGlass, "crHourGlass"},
-        {crDrag, "crDrag"},
-        {crNoDrop, "crNoDrop"},
-        {crHSplit, "crHSplit"},
-        {crVSplit, "crVSplit"},
-        {crMultiDrag, "crMultiDrag"},
-        {crSQLWait, "crSQLWait"},
-        {crNo, "crNo"},
-        {crAppStart, "crAppStart"},
-        {crHelp, "crHelp"},
-        {crHandPoint, "crHandPoint"},
-        {crSize, "crSize"},
-    };
-    return map;
-}
-
-} // namespace
-
-const TIdentMap* CursorIdents() {
-    return &CursorMap();
-}
-
 const TEnumInfo* BorderStyleInfo() {
     static const TEnumInfo info("TBorderStyle", EnumInfo<TFormBorderStyle>(), bsNone, bsSingle);
     return &info;
-}
-
-Qt::CursorShape CursorShape(TCursor cursor) {
-    switch (cursor) {
-    case crNone:
-        return Qt::BlankCursor;
-    case crCross:
-        return Qt::CrossCursor;
-    case crIBeam:
-        return Qt::IBeamCursor;
-    case crSizeNESW:
-        return Qt::SizeBDiagCursor;
-    case crSizeNS:
-        return Qt::SizeVerCursor;
-    case crSizeNWSE:
-        return Qt::SizeFDiagCursor;
-    case crSizeWE:
-        return Qt::SizeHorCursor;
-    case crUpArrow:
-        return Qt::UpArrowCursor;
-    case crHourGlass:
-    case crSQLWait:
-        return Qt::WaitCursor;
-    case crDrag:
-    case crMultiDrag:
-        return Qt::DragCopyCursor;
-    case crNoDrop:
-    case crNo:
-        return Qt::ForbiddenCursor;
-    case crHSplit:
-        return Qt::SplitHCursor;
-    case crVSplit:
-        return Qt::SplitVCursor;
-    case crAppStart:
-        return Qt::BusyCursor;
-    case crHelp:
-        return Qt::WhatsThisCursor;
-    case crHandPoint:
-        return Qt::PointingHandCursor;
-    case crSizeAll:
-        return Qt::SizeAllCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-uint16_t VirtualKeyFromQt(int key, Qt::KeyboardModifiers modifiers) {
-    if (modifiers.testFlag(Qt::KeypadModifier)) {
-        if (key >= Qt::Key_0 && key <= Qt::Key_9) return uint16_t(VK_NUMPAD0 + (key - Qt::Key_0));
-        switch (key) {
-        case Qt::Key_Asterisk:
-            return VK_MULTIPLY;
-        case Qt::Key_Plus:
-            return VK_ADD;
-        case Qt::Key_Minus:
-            return VK_SUBTRACT;
-        case Qt::Key_Period:
-        case Qt::Key_Comma:
-            return VK_DECIMAL;
-        case Qt::Key_Slash:
-            return VK_DIVIDE;
-        case Qt::Key_Enter:
-            return VK_RETURN;
-        default:
-            break;
-        }
-    }
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return uint16_t('A' + (key - Qt::Key_A));
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return uint16_t('0' + (key - Qt::Key_0));
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return uint16_t(VK_F1 + (key - Qt::Key_F1));
-    switch (key) {
-    case Qt::Key_Backspace:
-        return VK_BACK;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return VK_TAB;
-    case Qt::Key_Clear:
-        return VK_CLEAR;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Shift:
-        return VK_SHIFT;
-    case Qt::Key_Control:
-        return VK_CONTROL;
-    case Qt::Key_Alt:
-        return VK_MENU;
-    case Qt::Key_Pause:
-        return VK_PAUSE;
-    case Qt::Key_CapsLock:
-        return VK_CAPITAL;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    case Qt::Key_Space:
-        return VK_SPACE;
-    case Qt::Key_PageUp:
-        return VK_PRIOR;
-    case Qt::Key_PageDown:
-        return VK_NEXT;
-    case Qt::Key_End:
-        return VK_END;
-    case Qt::Key_Home:
-        return VK_HOME;
-    case Qt::Key_Left:
-        return VK_LEFT;
-    case Qt::Key_Up:
-        return VK_UP;
-    case Qt::Key_Right:
-        return VK_RIGHT;
-    case Qt::Key_Down:
-        return VK_DOWN;
-    case Qt::Key_Select:
-        return VK_SELECT;
-    case Qt::Key_Print:
-        return VK_SNAPSHOT;
-    case Qt::Key_Execute:
-        return VK_EXECUTE;
-    case Qt::Key_Insert:
-        return VK_INSERT;
-    case Qt::Key_Delete:
-        return VK_DELETE;
-    case Qt::Key_Help:
-        return VK_HELP;
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-        return VK_LWIN;
-    case Qt::Key_Super_R:
-        return VK_RWIN;
-    case Qt::Key_Menu:
-        return VK_APPS;
-    case Qt::Key_NumLock:
-        return VK_NUMLOCK;
-    case Qt::Key_ScrollLock:
-        return VK_SCROLL;
-    case Qt::Key_Semicolon:
-    case Qt::Key_Colon:
-        return VK_OEM_1;
-    case Qt::Key_Equal:
-    case Qt::Key_Plus:
-        return VK_OEM_PLUS;
-    case Qt::Key_Comma:
-    case Qt::Key_Less:
-        return VK_OEM_COMMA;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-        return VK_OEM_MINUS;
-    case Qt::Key_Period:
-    case Qt::Key_Greater:
-        return VK_OEM_PERIOD;
-    case Qt::Key_Slash:
-    case Qt::Key_Question:
-        return VK_OEM_2;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde:
-        return VK_OEM_3;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft:
-        return VK_OEM_4;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-        return VK_OEM_5;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight:
-        return VK_OEM_6;
-    case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl:
-        return VK_OEM_7;
-    default:
-        return 0;
-    }
-}
-
-TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
-    TShiftState s;
-    if (modifiers & Qt::ShiftModifier) s.Include(ssShift);
-    if (modifiers & Qt::AltModifier) s.Include(ssAlt);
-    if (modifiers & Qt::ControlModifier) s.Include(ssCtrl);
-    if (buttons & Qt::LeftButton) s.Include(ssLeft);
-    if (buttons & Qt::RightButton) s.Include(ssRight);
-    if (buttons & Qt::MiddleButton) s.Include(ssMiddle);
-    return s;
 }
 
 String GetShortHint(const String& hint) {
@@ -334,7 +105,8 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), FFont(std::make_uni
 
 TControl::~TControl() {
     AbandonDrag();
-    *FAlive = false;
+    // Handlers still running further up the stack see the control as gone from here on.
+    ExpireLifeToken();
     if (FParent) FParent->RemoveControl(this);
     DestroyWnd();
     FFont->OnChange = nullptr;
@@ -404,9 +176,9 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     FWidth = AWidth;
     FHeight = AHeight;
     UpdateWidgetGeometry();
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     if (sized && !Loading()) Resize();
-    if (*alive) RequestAlign();
+    if (alive) RequestAlign();
 }
 
 TRect TControl::ClientRect() const {
@@ -455,15 +227,12 @@ void TControl::UpdateWidgetGeometry() {
     if (!w) return;
     TPoint off;
     if (FParent) off = FParent->WidgetClientOffset();
-    TFlagGuard guard(FSettingGeometry);
+    TScopedChange settingGeometry(FSettingGeometry, true);
     w->setGeometry(FLeft + off.X, FTop + off.Y, std::max(0, FWidth), std::max(0, FHeight));
 }
 
 void TControl::Resize() {
-    if (OnResize) {
-        auto fn = OnResize;
-        fn(this);
-    }
+    Fire(OnResize, this);
 }
 
 void TControl::RequestAlign() {
@@ -552,7 +321,7 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::TakeParentFont() {
     if (!FParent) return;
-    TFlagGuard guard(FTakingParentFont);
+    TScopedChange takingParentFont(FTakingParentFont, true);
     FFont->Assign(FParent->Font());
 }
 
@@ -721,8 +490,28 @@ QWidget* TControl::ParentWidget() const {
 QWidget* TControl::CreateWidget(QWidget* parentWidget) {
     auto* w = new QWidget(parentWidget);
     w->setFocusPolicy(Qt::NoFocus);
+    w->setAttribute(Qt::WA_OpaquePaintEvent, FControlStyle.Contains(csOpaque));
     FPlainWidget = true;
     return w;
+}
+
+QWidget* TControl::Widget() const {
+    return FWidget.data();
+}
+
+void TControl::SetControlStyle(TControlStyle value) {
+    FControlStyle = value;
+    if (FPlainWidget && FWidget)
+        FWidget->setAttribute(Qt::WA_OpaquePaintEvent, value.Contains(csOpaque));
+}
+
+void TControl::SetControlStyleItem(TControlStyleItem item, bool on) {
+    TControlStyle style = FControlStyle;
+    if (on)
+        style.Include(item);
+    else
+        style.Exclude(item);
+    SetControlStyle(style);
 }
 
 void TControl::CreateWnd() {
@@ -819,7 +608,7 @@ bool TControl::DispatchMouse(QEvent* event) {
     default:
         if (event->type() != QEvent::MouseMove) return FPlainWidget;
     }
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (button == mbLeft && FControlStyle.Contains(csClickEvents)) FClicked = true;
@@ -828,7 +617,7 @@ bool TControl::DispatchMouse(QEvent* event) {
     case QEvent::MouseButtonDblClick:
         if (FControlStyle.Contains(csDoubleClicks)) {
             MouseDown(button, shift + TShiftState{ssDouble}, x, y);
-            if (*alive && button == mbLeft) DblClick();
+            if (alive && button == mbLeft) DblClick();
         } else {
             if (button == mbLeft && FControlStyle.Contains(csClickEvents)) FClicked = true;
             MouseDown(button, shift, x, y);
@@ -838,7 +627,7 @@ bool TControl::DispatchMouse(QEvent* event) {
         const bool clicked = button == mbLeft && FClicked;
         if (button == mbLeft) FClicked = false;
         MouseUp(button, shift, x, y);
-        if (*alive && clicked && x >= 0 && y >= 0 && x < FWidth && y < FHeight) Click();
+        if (alive && clicked && x >= 0 && y >= 0 && x < FWidth && y < FHeight) Click();
         break;
     }
     default:
@@ -850,38 +639,23 @@ bool TControl::DispatchMouse(QEvent* event) {
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (OnMouseDown) {
-        auto fn = OnMouseDown;
-        fn(this, Button, Shift, X, Y);
-    }
+    Fire(OnMouseDown, this, Button, Shift, X, Y);
 }
 
 void TControl::MouseMove(TShiftState Shift, int X, int Y) {
-    if (OnMouseMove) {
-        auto fn = OnMouseMove;
-        fn(this, Shift, X, Y);
-    }
+    Fire(OnMouseMove, this, Shift, X, Y);
 }
 
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (OnMouseUp) {
-        auto fn = OnMouseUp;
-        fn(this, Button, Shift, X, Y);
-    }
+    Fire(OnMouseUp, this, Button, Shift, X, Y);
 }
 
 void TControl::Click() {
-    if (OnClick) {
-        auto fn = OnClick;
-        fn(this);
-    }
+    Fire(OnClick, this);
 }
 
 void TControl::DblClick() {
-    if (OnDblClick) {
-        auto fn = OnDblClick;
-        fn(this);
-    }
+    Fire(OnDblClick, this);
 }
 
 void TControl::KeyDown(uint16_t&, TShiftState) {}

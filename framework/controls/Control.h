@@ -10,12 +10,13 @@
 // it goes to Application->HandleException(control).
 
 #include "framework/classes/Component.h"
+#include "framework/controls/Cursors.h"
+#include "framework/controls/Keys.h"
 #include "framework/graphics/Font.h"
 #include "framework/system/Types.h"
 
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -30,8 +31,6 @@ class TControlWidgetLink;
 
 VQ_ENUM(TAlign, uint8_t, alNone, alTop, alBottom, alLeft, alRight, alClient)
 VQ_ENUM(TMouseButton, uint8_t, mbLeft, mbRight, mbMiddle)
-VQ_ENUM(TShiftStateItem, uint8_t, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
-using TShiftState = TSet<TShiftStateItem>;
 VQ_ENUM(TDragMode, uint8_t, dmManual, dmAutomatic)
 VQ_ENUM(TDragState, uint8_t, dsDragEnter, dsDragLeave, dsDragMove)
 VQ_ENUM(TAlignment, uint8_t, taLeftJustify, taRightJustify, taCenter)
@@ -48,102 +47,6 @@ VQ_ENUM(TControlStyleItem, uint8_t, csAcceptsControls, csCaptureMouse, csDesignI
         csFixedHeight, csNoDesignVisible, csReplicatable, csNoStdEvents, csDisplayDragImage,
         csReflector, csActionClient, csMenuEvents)
 using TControlStyle = TSet<TControlStyleItem>;
-
-// Cursors: the platform's numbering; negative values are the stock cursors.
-using TCursor = int;
-constexpr TCursor crDefault = 0;
-constexpr TCursor crNone = -1;
-constexpr TCursor crArrow = -2;
-constexpr TCursor crCross = -3;
-constexpr TCursor crIBeam = -4;
-constexpr TCursor crSize = -22;
-constexpr TCursor crSizeNESW = -6;
-constexpr TCursor crSizeNS = -7;
-constexpr TCursor crSizeNWSE = -8;
-constexpr TCursor crSizeWE = -9;
-constexpr TCursor crUpArrow = -10;
-constexpr TCursor crHourGlass = -11;
-constexpr TCursor crDrag = -12;
-constexpr TCursor crNoDrop = -13;
-constexpr TCursor crHSplit = -14;
-constexpr TCursor crVSplit = -15;
-constexpr TCursor crMultiDrag = -16;
-constexpr TCursor crSQLWait = -17;
-constexpr TCursor crNo = -18;
-constexpr TCursor crAppStart = -19;
-constexpr TCursor crHelp = -20;
-constexpr TCursor crHandPoint = -21;
-constexpr TCursor crSizeAll = -22;
-// Cursor names as form descriptions write them (Cursor = crHandPoint).
-const TIdentMap* CursorIdents();
-
-// Virtual key codes as the classic platform numbers them; letters and digits are their
-// upper-case ASCII codes ('A' = 65, '0' = 48).
-enum : uint16_t {
-    VK_LBUTTON = 0x01,
-    VK_RBUTTON = 0x02,
-    VK_CANCEL = 0x03,
-    VK_MBUTTON = 0x04,
-    VK_BACK = 0x08,
-    VK_TAB = 0x09,
-    VK_CLEAR = 0x0C,
-    VK_RETURN = 0x0D,
-    VK_SHIFT = 0x10,
-    VK_CONTROL = 0x11,
-    VK_MENU = 0x12,
-    VK_PAUSE = 0x13,
-    VK_CAPITAL = 0x14,
-    VK_ESCAPE = 0x1B,
-    VK_SPACE = 0x20,
-    VK_PRIOR = 0x21,
-    VK_NEXT = 0x22,
-    VK_END = 0x23,
-    VK_HOME = 0x24,
-    VK_LEFT = 0x25,
-    VK_UP = 0x26,
-    VK_RIGHT = 0x27,
-    VK_DOWN = 0x28,
-    VK_SELECT = 0x29,
-    VK_PRINT = 0x2A,
-    VK_EXECUTE = 0x2B,
-    VK_SNAPSHOT = 0x2C,
-    VK_INSERT = 0x2D,
-    VK_DELETE = 0x2E,
-    VK_HELP = 0x2F,
-    VK_LWIN = 0x5B,
-    VK_RWIN = 0x5C,
-    VK_APPS = 0x5D,
-    VK_NUMPAD0 = 0x60,
-    VK_NUMPAD9 = 0x69,
-    VK_MULTIPLY = 0x6A,
-    VK_ADD = 0x6B,
-    VK_SEPARATOR = 0x6C,
-    VK_SUBTRACT = 0x6D,
-    VK_DECIMAL = 0x6E,
-    VK_DIVIDE = 0x6F,
-    VK_F1 = 0x70,
-    VK_F12 = 0x7B,
-    VK_F24 = 0x87,
-    VK_NUMLOCK = 0x90,
-    VK_SCROLL = 0x91,
-    VK_OEM_1 = 0xBA,      // ;:
-    VK_OEM_PLUS = 0xBB,   // =+
-    VK_OEM_COMMA = 0xBC,  // ,<
-    VK_OEM_MINUS = 0xBD,  // -_
-    VK_OEM_PERIOD = 0xBE, // .>
-    VK_OEM_2 = 0xBF,      // /?
-    VK_OEM_3 = 0xC0,      // `~
-    VK_OEM_4 = 0xDB,      // [{
-    VK_OEM_5 = 0xDC,      // backslash |
-    VK_OEM_6 = 0xDD,      // ]}
-    VK_OEM_7 = 0xDE,      // '"
-};
-
-// The virtual key of a Qt key (0 for keys without one); keypad keys need the modifiers.
-uint16_t VirtualKeyFromQt(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-TShiftState ShiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
-// The Qt cursor shape for a stock cursor value (crDefault: the arrow).
-Qt::CursorShape CursorShape(TCursor cursor);
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent =
@@ -263,7 +166,9 @@ public:
     void SetDragCursor(TCursor value) { FDragCursor = value; }
 
     TControlStyle ControlStyle() const { return FControlStyle; }
-    void SetControlStyle(TControlStyle value) { FControlStyle = value; }
+    // csOpaque: the control paints every pixel, so its widget's background is not painted first.
+    void SetControlStyle(TControlStyle value);
+    void SetControlStyleItem(TControlStyleItem item, bool on);
 
     // Repaint at the next paint message.
     virtual void Invalidate();
@@ -275,7 +180,7 @@ public:
     void SendToBack();
 
     // The control's window; nullptr while it has none (no parent window yet).
-    QWidget* Widget() const { return FWidget.data(); }
+    QWidget* Widget() const;
     bool HandleAllocated() const { return !FWidget.isNull(); }
     // The form the control sits on (itself for a form), nullptr when it sits on none.
     TForm* ParentForm() const;
@@ -390,8 +295,6 @@ protected:
     bool Destroying() const { return ComponentState().Contains(csDestroying); }
     // The control with the mouse pressed on it (for click detection).
     bool FClicked = false;
-    // Cleared by the destructor; handlers may free the control while it dispatches.
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
     TControlStyle FControlStyle;
 

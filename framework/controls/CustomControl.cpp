@@ -1,8 +1,8 @@
 #include "framework/controls/CustomControl.h"
 
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 
-#include <QPainter>
 #include <QWidget>
 
 VQ_PUBLISH(TCustomControl) {
@@ -15,18 +15,9 @@ TCustomControl::TCustomControl(TComponent* AOwner)
 TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(QWidget* widget) {
-    QPainter painter(widget);
     // The canvas draws in client coordinates, inside any non-client border.
-    const TPoint off = WidgetClientOffset();
-    painter.translate(off.X, off.Y);
-    FCanvas->SetPainter(&painter);
+    TCanvasScope scope(FCanvas.get(), widget, WidgetClientOffset());
     FCanvas->Font()->Assign(Font());
     FCanvas->Brush()->SetColor(Color());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetPainter(nullptr);
-        throw;
-    }
-    FCanvas->SetPainter(nullptr);
+    Paint();
 }

@@ -20,7 +20,7 @@ public:
     static inline TDragSession* Current = nullptr;
 
     TDragSession(TControl* source, QPoint start, int threshold)
-        : FSource(source), FSourceAlive(source->FAlive), FStart(start), FThreshold(threshold) {
+        : FSource(source), FSourceAlive(source->LifeToken()), FStart(start), FThreshold(threshold) {
         Current = this;
         if (QWidget* w = source->Widget()) {
             FGrabbed = w;
@@ -70,13 +70,13 @@ public:
             Leave();
             if (Current != this) return;
             FTarget = target;
-            FTargetAlive = target ? target->FAlive : nullptr;
+            FTargetAlive = target ? target->LifeToken() : TLifeToken();
             if (target) Over(dsDragEnter);
         } else if (target) {
             Over(dsDragMove);
         }
         if (Current != this) return;
-        const TCursor cursor = FAccepted && *FSourceAlive ? FSource->DragCursor() : crNoDrop;
+        const TCursor cursor = FAccepted && FSourceAlive ? FSource->DragCursor() : crNoDrop;
         QApplication::changeOverrideCursor(QCursor(CursorShape(cursor)));
     }
 
@@ -86,9 +86,10 @@ public:
         TDragSession* s = Current;
         if (!s) return;
         const bool started = s->FStarted;
-        TControl* source = *s->FSourceAlive ? s->FSource : nullptr;
+        TControl* source = s->FSourceAlive ? s->FSource : nullptr;
         TControl* target = s->Target();
-        auto targetAlive = s->FTargetAlive;
+        const TLifeToken sourceAlive = s->FSourceAlive;
+        const TLifeToken targetAlive = s->FTargetAlive;
         TObject* object = s->SourceObject();
         const bool dropped = drop && target && s->FAccepted;
         const TPoint at = target ? ClientPoint(target, s->FPos) : TPoint{};
@@ -100,8 +101,8 @@ public:
             bool ignored = false;
             target->DragOver(object, at.X, at.Y, dsDragLeave, ignored);
         }
-        if (source && *source->FAlive) {
-            const bool took = dropped && targetAlive && *targetAlive;
+        if (source && sourceAlive) {
+            const bool took = dropped && targetAlive;
             source->DoEndDrag(took ? target : nullptr, took ? at.X : 0, took ? at.Y : 0);
         }
     }
@@ -116,7 +117,7 @@ protected:
     }
 
 private:
-    TControl* Target() const { return FTargetAlive && *FTargetAlive ? FTarget : nullptr; }
+    TControl* Target() const { return FTargetAlive ? FTarget : nullptr; }
     TObject* SourceObject() const { return FObject ? FObject : FSource; }
 
     static TPoint ClientPoint(TControl* control, QPoint global) {
@@ -152,7 +153,7 @@ private:
     }
 
     TControl* FSource;
-    std::shared_ptr<bool> FSourceAlive;
+    TLifeToken FSourceAlive;
     TObject* FObject = nullptr;
     QPoint FStart;
     QPoint FPos;
@@ -160,7 +161,7 @@ private:
     bool FStarted = false;
     bool FAccepted = false;
     TControl* FTarget = nullptr;
-    std::shared_ptr<bool> FTargetAlive;
+    TLifeToken FTargetAlive;
     QPointer<QWidget> FGrabbed;
 };
 
@@ -214,29 +215,17 @@ void TControl::AbandonDrag() {
 }
 
 void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) {
-    if (OnDragOver) {
-        auto fn = OnDragOver;
-        fn(this, Source, X, Y, State, Accept);
-    }
+    Fire(OnDragOver, this, Source, X, Y, State, Accept);
 }
 
 void TControl::DragDrop(TObject* Source, int X, int Y) {
-    if (OnDragDrop) {
-        auto fn = OnDragDrop;
-        fn(this, Source, X, Y);
-    }
+    Fire(OnDragDrop, this, Source, X, Y);
 }
 
 void TControl::DoStartDrag(TObject*& DragObject) {
-    if (OnStartDrag) {
-        auto fn = OnStartDrag;
-        fn(this, DragObject);
-    }
+    Fire(OnStartDrag, this, DragObject);
 }
 
 void TControl::DoEndDrag(TObject* Target, int X, int Y) {
-    if (OnEndDrag) {
-        auto fn = OnEndDrag;
-        fn(this, Target, X, Y);
-    }
+    Fire(OnEndDrag, this, Target, X, Y);
 }

@@ -1,17 +1,18 @@
 #include "framework/controls/Form.h"
 
 #include "framework/classes/FormReader.h"
+#include "framework/classes/Resources.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/WinGdi.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFile>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
@@ -114,14 +115,7 @@ TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
 
 TForm::~TForm() {
     Destroying();
-    if (OnDestroy) {
-        auto fn = OnDestroy;
-        try {
-            fn(this);
-        } catch (...) {
-            Application->HandleException(this);
-        }
-    }
+    Application->Guard(this, [this] { Fire(OnDestroy, this); });
     if (FModalLoop) FModalLoop->quit();
     Screen->RemoveForm(this);
 }
@@ -134,31 +128,21 @@ String TForm::FormResourceName() const {
 
 void TForm::ReadFromResource() {
     const String name = FormResourceName();
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EReadError(Exception::Format(QStringLiteral("Resource %s not found"), {name}));
-    const QByteArray text = file.readAll();
+    const QByteArray text = ReadResource(name);
     ReadFromText(std::string_view(text.constData(), size_t(text.size())), name);
 }
 
 void TForm::ReadFromText(std::string_view text, const String& source) {
-    FReading = true;
-    try {
+    {
+        TScopedChange reading(FReading, true);
         TFormReader::ReadInto(this, text, source);
         DoCreate();
-    } catch (...) {
-        FReading = false;
-        throw;
     }
-    FReading = false;
     if (FVisible) ApplyVisible();
 }
 
 void TForm::DoCreate() {
-    if (OnCreate) {
-        auto fn = OnCreate;
-        fn(this);
-    }
+    Fire(OnCreate, this);
 }
 
 void TForm::Loaded() {
@@ -320,10 +304,7 @@ void TForm::Paint() {
     // The canvas starts at the client origin; the thin frame lies one pixel outside it.
     if (WidgetClientOffset().X > 0)
         FrameRect(Canvas(), Rect(-1, -1, ClientWidth() + 1, ClientHeight() + 1), clWindowFrame);
-    if (OnPaint) {
-        auto fn = OnPaint;
-        fn(this);
-    }
+    Fire(OnPaint, this);
 }
 
 TWindowState TForm::WindowState() const {
@@ -364,11 +345,11 @@ void TForm::VisibleChanged() {
 }
 
 void TForm::ApplyVisible() {
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     if (Visible()) {
         if (HandleAllocated() && Widget()->isVisible()) return;
         DoShow();
-        if (!*alive) return;
+        if (!alive) return;
         HandleNeeded();
         if (!FPlaced) PlaceOnFirstShow();
         QWidget* w = Widget();
@@ -413,17 +394,11 @@ void TForm::PlaceOnFirstShow() {
 }
 
 void TForm::DoShow() {
-    if (OnShow) {
-        auto fn = OnShow;
-        fn(this);
-    }
+    Fire(OnShow, this);
 }
 
 void TForm::DoHide() {
-    if (OnHide) {
-        auto fn = OnHide;
-        fn(this);
-    }
+    Fire(OnHide, this);
 }
 
 bool TForm::Active() const {
@@ -450,18 +425,12 @@ void TForm::SetActiveControl(TWinControl* value) {
 
 bool TForm::CloseQuery() {
     bool canClose = true;
-    if (OnCloseQuery) {
-        auto fn = OnCloseQuery;
-        fn(this, canClose);
-    }
+    Fire(OnCloseQuery, this, canClose);
     return canClose;
 }
 
 void TForm::DoClose(TCloseAction& Action) {
-    if (OnClose) {
-        auto fn = OnClose;
-        fn(this, Action);
-    }
+    Fire(OnClose, this, Action);
 }
 
 void TForm::Close() {
@@ -472,7 +441,7 @@ void TForm::Close() {
     // A form already closing, or freed once this event is handled, is not closed again.
     if (FClosing || FReleasing) return;
     FClosing = true;
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     TCloseAction action = caNone;
     try {
         if (CloseQuery()) {
@@ -480,10 +449,10 @@ void TForm::Close() {
             DoClose(action);
         }
     } catch (...) {
-        if (*alive) FClosing = false;
+        if (alive) FClosing = false;
         throw;
     }
-    if (!*alive) return;
+    if (!alive) return;
     FClosing = false;
     if (action == caNone) return;
     if (Application->MainForm() == this) {
@@ -517,9 +486,8 @@ void TForm::Release() {
     if (FReleasing) return;
     FReleasing = true;
     Hide();
-    std::weak_ptr<bool> alive = FAlive;
-    QTimer::singleShot(0, qApp, [this, alive] {
-        if (auto a = alive.lock(); a && *a) delete this;
+    QTimer::singleShot(0, qApp, [this, alive = LifeToken()] {
+        if (alive) delete this;
     });
 }
 
@@ -552,7 +520,7 @@ TModalResult TForm::ShowModal() {
         for (auto& w : disabled)
             if (w) w->setEnabled(true);
     };
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     QEventLoop loop;
     FModalResult = mrNone;
     ++FModalLevel;
@@ -560,21 +528,21 @@ TModalResult TForm::ShowModal() {
     TModalResult result = mrCancel;
     try {
         Show();
-        while (*alive) {
+        while (alive) {
             if (FModalResult == mrNone && !Application->Terminated())
                 loop.exec(QEventLoop::DialogExec);
-            if (!*alive) break;
+            if (!alive) break;
             if (Application->Terminated()) {
                 if (FModalResult == mrNone) FModalResult = mrCancel;
                 break;
             }
             if (FModalResult != mrNone) {
                 CloseModal();
-                if (!*alive || FModalResult != mrNone) break;
+                if (!alive || FModalResult != mrNone) break;
             }
         }
     } catch (...) {
-        if (*alive) {
+        if (alive) {
             FModalLoop = nullptr;
             --FModalLevel;
             Hide();
@@ -582,7 +550,7 @@ TModalResult TForm::ShowModal() {
         enableOthers();
         throw;
     }
-    if (*alive) {
+    if (alive) {
         result = FModalResult;
         FModalLoop = nullptr;
         --FModalLevel;

@@ -1,6 +1,8 @@
 #include "framework/controls/GraphicControl.h"
 
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -15,15 +17,22 @@ TGraphicControl::TGraphicControl(TComponent* AOwner)
 TGraphicControl::~TGraphicControl() = default;
 
 bool TGraphicControl::PaintWidget(QWidget* widget, QEvent*) {
-    QPainter painter(widget);
-    FCanvas->SetPainter(&painter);
+    TCanvasScope scope(FCanvas.get(), widget);
     FCanvas->Font()->Assign(Font());
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetPainter(nullptr);
-        throw;
-    }
-    FCanvas->SetPainter(nullptr);
+    Paint();
     return true;
+}
+
+void TGraphicControl::PaintBuffered(QPainter* target, const std::function<void()>& paint) {
+    if (!target || Width() <= 0 || Height() <= 0) return;
+    if (!FBuffer) FBuffer = std::make_unique<TBitmap>();
+    const QPaintDevice* device = target->device();
+    FBuffer->SetDevicePixelRatio(device ? device->devicePixelRatio() : 1.0);
+    FBuffer->SetSize(Width(), Height());
+    {
+        TCanvasScope scope(FCanvas.get(), FBuffer.get());
+        paint();
+    }
+    // At the buffer's ratio, so a buffer of the target's ratio lands pixel for pixel.
+    target->drawImage(QPointF(0, 0), FBuffer->Image());
 }

@@ -27,11 +27,7 @@ void TMainMenu::FillMenuBar(QMenuBar* bar) const {
     scratch->setObjectName(kItemsMenuName);
     Items()->FillQMenu(scratch, [](TMenuItem* item) {
         // Called from a Qt signal: nothing may escape into the event loop.
-        try {
-            item->Click();
-        } catch (...) {
-            Application->HandleException(item);
-        }
+        Application->Guard(item, [item] { item->Click(); });
     });
     for (QAction* action : scratch->actions())
         bar->addAction(action);
@@ -39,5 +35,5 @@ void TMainMenu::FillMenuBar(QMenuBar* bar) const {
 
 void TMainMenu::MenuChanged(TMenuItem*) {
     if (ComponentState().Contains(csLoading)) return;
-    if (TNotifyEvent handler = OnChange) handler(this);
+    Fire(OnChange, this);
 }

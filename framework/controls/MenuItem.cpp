@@ -101,7 +101,6 @@ TShortCut TextToShortCut(const String& text) {
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
 
 TMenuItem::~TMenuItem() {
-    *FAlive = false;
     // Children remove themselves from FItems as they go.
     while (!FItems.empty())
         delete FItems.back();
@@ -177,7 +176,7 @@ void TMenuItem::TurnSiblingsOff() {
 
 void TMenuItem::Click() {
     if (!FEnabled) return;
-    if (TNotifyEvent handler = OnClick) handler(this);
+    Fire(OnClick, this);
 }
 
 TMenuItem* TMenuItem::Items(int index) const {
@@ -287,9 +286,9 @@ void TMenuItem::FillQMenu(QMenu* menu, const std::function<void(TMenuItem*)>& on
             action = sub->menuAction();
         } else {
             action = menu->addAction(item->FCaption);
-            std::weak_ptr<bool> alive = item->FAlive;
+            const TLifeToken alive = item->LifeToken();
             QObject::connect(action, &QAction::triggered, menu, [alive, item, onChosen] {
-                if (!alive.expired()) onChosen(item);
+                if (alive) onChosen(item);
             });
         }
         action->setEnabled(item->FEnabled);

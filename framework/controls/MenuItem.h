@@ -103,8 +103,6 @@ public:
     // Adds QActions (and sub-menus) for the visible sub-items to menu. onChosen is called with
     // an item when its action triggers, only while that item still exists.
     void FillQMenu(QMenu* menu, const std::function<void(TMenuItem*)>& onChosen) const;
-    // Expires when the item is freed: lets code that ran a nested loop check it still exists.
-    std::weak_ptr<const bool> LifeToken() const { return FAlive; }
 
 private:
     friend class TMenu;
@@ -123,5 +121,4 @@ private:
     TMenuItem* FParent = nullptr;
     TMenu* FMenu = nullptr; // set on a menu's root item only
     std::vector<TMenuItem*> FItems;
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -15,9 +15,7 @@ VQ_PUBLISH(TPopupMenu) {
 
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
-TPopupMenu::~TPopupMenu() {
-    *FAlive = false;
-}
+TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::SetPopupComponent(TComponent* value) {
     if (FPopupComponent == value) return;
@@ -68,15 +66,12 @@ void TPopupMenu::PopupBeside(int X, int Y, const TRect& Exclude) {
 
 void TPopupMenu::DoPopup(int X, int Y, const TRect* exclude) {
     if (FPoppedUp) return;
-    const std::shared_ptr<bool> alive = FAlive;
-    if (TNotifyEvent handler = OnPopup) {
-        handler(this);
-        if (!*alive) return;
-    }
+    const TLifeToken alive = LifeToken();
+    if (!Fire(OnPopup, this)) return;
 
     QMenu menu;
     TMenuItem* chosen = nullptr;
-    std::weak_ptr<const bool> chosenAlive;
+    TLifeToken chosenAlive;
     Items()->FillQMenu(&menu, [&](TMenuItem* item) {
         chosen = item;
         chosenAlive = item->LifeToken();
@@ -103,7 +98,7 @@ void TPopupMenu::DoPopup(int X, int Y, const TRect* exclude) {
     FPoppedUp = true;
     menu.exec(at);
     // A handler run by the nested loop (a timer, a closing form) may have freed the menu.
-    if (!*alive) return;
+    if (!alive) return;
     FPoppedUp = false;
-    if (chosen && !chosenAlive.expired()) chosen->Click();
+    if (chosen && chosenAlive) chosen->Click();
 }

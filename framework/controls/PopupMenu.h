@@ -51,5 +51,4 @@ private:
     bool FAutoPopup = true;
     bool FPoppedUp = false;
     TComponent* FPopupComponent = nullptr;
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

@@ -23,7 +23,6 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FTimer(std::make_unique
 TTimer::~TTimer() {
     FTimer->stop();
     FTimer->disconnect();
-    *FAlive = false;
     // Freed from its own OnTimer: the QTimer is still emitting, so it goes after the emission.
     if (FInTick) FTimer.release()->deleteLater();
 }
@@ -60,20 +59,15 @@ void TTimer::UpdateTimer() {
 }
 
 void TTimer::Timer() {
-    if (TNotifyEvent handler = OnTimer) handler(this);
+    Fire(OnTimer, this);
 }
 
 void TTimer::Tick() {
     // The designing state can be set after the timer started; such ticks are dropped.
     const TComponentState state = ComponentState();
     if (state.Contains(csDesigning) || state.Contains(csLoading)) return;
-    const std::shared_ptr<bool> alive = FAlive;
+    const TLifeToken alive = LifeToken();
     FInTick = true;
-    try {
-        Timer();
-    } catch (...) {
-        // The handler may have freed the timer; the report then names no sender.
-        Application->HandleException(*alive ? this : nullptr);
-    }
-    if (*alive) FInTick = false;
+    Application->Guard(this, [this] { Timer(); });
+    if (alive) FInTick = false;
 }

@@ -46,7 +46,5 @@ private:
     bool FEnabled = true;
     unsigned FInterval = 1000;
     std::unique_ptr<QTimer> FTimer;
-    // Cleared by the destructor: a handler may free the timer while it runs.
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
     bool FInTick = false;
 };

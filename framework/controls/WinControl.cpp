@@ -3,6 +3,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -196,17 +197,11 @@ void TWinControl::UpdateTabChain() {
 }
 
 void TWinControl::DoEnter() {
-    if (OnEnter) {
-        auto fn = OnEnter;
-        fn(this);
-    }
+    Fire(OnEnter, this);
 }
 
 void TWinControl::DoExit() {
-    if (OnExit) {
-        auto fn = OnExit;
-        fn(this);
-    }
+    Fire(OnExit, this);
 }
 
 bool TWinControl::WantsKey(uint16_t) const {
@@ -218,24 +213,15 @@ bool TWinControl::DialogKeyTarget(uint16_t, bool) {
 }
 
 void TWinControl::KeyDown(uint16_t& Key, TShiftState Shift) {
-    if (OnKeyDown) {
-        auto fn = OnKeyDown;
-        fn(this, Key, Shift);
-    }
+    Fire(OnKeyDown, this, Key, Shift);
 }
 
 void TWinControl::KeyPress(QChar& Key) {
-    if (OnKeyPress) {
-        auto fn = OnKeyPress;
-        fn(this, Key);
-    }
+    Fire(OnKeyPress, this, Key);
 }
 
 void TWinControl::KeyUp(uint16_t& Key, TShiftState Shift) {
-    if (OnKeyUp) {
-        auto fn = OnKeyUp;
-        fn(this, Key, Shift);
-    }
+    Fire(OnKeyUp, this, Key, Shift);
 }
 
 // Ctl3D ---------------------------------------------------------------------------------------
@@ -323,16 +309,10 @@ void TWinControl::Realign() {
     }
     if (FAligning) return;
     FAlignPending = false;
-    FAligning = true;
-    try {
-        TRect r = ClientRect();
-        AdjustClientRect(r);
-        AlignControls(nullptr, r);
-    } catch (...) {
-        FAligning = false;
-        throw;
-    }
-    FAligning = false;
+    TScopedChange aligning(FAligning, true);
+    TRect r = ClientRect();
+    AdjustClientRect(r);
+    AlignControls(nullptr, r);
 }
 
 void TWinControl::AlignControls(TControl*, TRect& r) {
@@ -375,9 +355,9 @@ void TWinControl::AlignControls(TControl*, TRect& r) {
 }
 
 void TWinControl::Resize() {
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     Realign();
-    if (*alive) TControl::Resize();
+    if (alive) TControl::Resize();
 }
 
 // Window --------------------------------------------------------------------------------------
@@ -493,29 +473,29 @@ bool TWinControl::WidgetEvent(QEvent* event) {
         auto* ke = static_cast<QKeyEvent*>(event);
         const TShiftState shift = ShiftStateFromQt(ke->modifiers(), Qt::NoButton);
         uint16_t key = VirtualKeyFromQt(ke->key(), ke->modifiers());
-        auto alive = FAlive;
+        const TLifeToken alive = LifeToken();
         TForm* form = ParentForm();
         TWinControl* preview = form && form != this && form->KeyPreview() ? form : nullptr;
         if (event->type() == QEvent::KeyRelease) {
             if (!key) return false;
             if (preview) preview->KeyUp(key, shift);
-            if (*alive && key) KeyUp(key, shift);
-            return !*alive || key == 0;
+            if (alive && key) KeyUp(key, shift);
+            return !alive || key == 0;
         }
         if (key) {
             if (preview) preview->KeyDown(key, shift);
-            if (*alive && key) KeyDown(key, shift);
-            if (!*alive || key == 0) return true;
+            if (alive && key) KeyDown(key, shift);
+            if (!alive || key == 0) return true;
             if (form && form->HandleFormKey(this, key, shift, QChar())) return true;
-            if (!*alive) return true;
+            if (!alive) return true;
         }
         const QString text = ke->text();
         if (text.size() != 1 || shift.Contains(ssCtrl) || shift.Contains(ssAlt)) return false;
         const QChar original = text[0];
         QChar ch = original;
         if (preview) preview->KeyPress(ch);
-        if (*alive && !ch.isNull()) KeyPress(ch);
-        if (!*alive || ch.isNull()) return true;
+        if (alive && !ch.isNull()) KeyPress(ch);
+        if (!alive || ch.isNull()) return true;
         if (ch != original) {
             // A handler replaced the character: the widget gets the new one instead.
             QKeyEvent changed(QEvent::KeyPress, ke->key(), ke->modifiers(), QString(ch),

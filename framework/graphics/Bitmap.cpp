@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QtMath>
 
 // The bitmap's canvas paints on the bitmap's own image, opening a painter per operation so the
 // image is never left with an active painter while the bitmap resizes or is copied.
@@ -66,13 +67,33 @@ void TBitmap::Assign(const TPersistent* Source) {
     TGraphic::Assign(Source);
 }
 
+int TBitmap::Width() const {
+    if (FImage.devicePixelRatio() == 1) return FImage.width();
+    return qRound(FImage.deviceIndependentSize().width());
+}
+
+int TBitmap::Height() const {
+    if (FImage.devicePixelRatio() == 1) return FImage.height();
+    return qRound(FImage.deviceIndependentSize().height());
+}
+
+void TBitmap::SetDevicePixelRatio(qreal value) {
+    if (value <= 0 || value == DevicePixelRatio()) return;
+    const int width = Width(), height = Height();
+    FImage = QImage();
+    FRatio = value;
+    SetSize(width, height);
+}
+
 void TBitmap::SetSize(int width, int height) {
     width = std::max(0, width);
     height = std::max(0, height);
     if (width == Width() && height == Height()) return;
     QImage img;
     if (width > 0 && height > 0) {
-        img = QImage(width, height, QImage::Format_RGB32);
+        const qreal ratio = DevicePixelRatio();
+        img = QImage(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32);
+        img.setDevicePixelRatio(ratio);
         img.fill(Qt::white);
         if (!FImage.isNull()) {
             QPainter p(&img);
@@ -163,6 +184,15 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect) const {
     if (!canvas || FImage.isNull()) return;
     const QRect src = FImage.rect();
     const QRect dst(rect.Left, rect.Top, rect.Width(), rect.Height());
+    if (FImage.devicePixelRatio() != 1 && dst.size() == QSize(Width(), Height()) &&
+        !Transparent() && !FMonochrome && canvas->CopyMode() == cmSrcCopy) {
+        // Pixel for pixel onto a device of the same ratio, so the copy stays sharp.
+        canvas->Paint([&](QPainter& p) {
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(dst.topLeft(), FImage);
+        });
+        return;
+    }
     if (Transparent())
         StretchBltImageTransparent(canvas, dst, FImage, src, TransparentColor());
     else

@@ -20,12 +20,18 @@ public:
     void Assign(const TPersistent* Source) override;
 
     bool Empty() const override { return FImage.isNull(); }
-    int Width() const override { return FImage.width(); }
+    // Sizes in logical pixels: the image's pixels divided by DevicePixelRatio.
+    int Width() const override;
     void SetWidth(int value) override { SetSize(value, Height()); }
-    int Height() const override { return FImage.height(); }
+    int Height() const override;
     void SetHeight(int value) override { SetSize(Width(), value); }
     // Keeps the content at the top left; new pixels are white. A zero side makes it empty.
     void SetSize(int width, int height);
+    // Image pixels per logical pixel: 1. An off-screen buffer for a screen scaled by a factor
+    // takes that factor, so what is drawn on it in logical coordinates stays sharp when copied
+    // to the screen. A change keeps the logical size and leaves the pixels white.
+    qreal DevicePixelRatio() const { return FImage.isNull() ? FRatio : FImage.devicePixelRatio(); }
+    void SetDevicePixelRatio(qreal value);
 
     // Monochrome (false): converting to monochrome turns light pixels white, dark ones black.
     bool Monochrome() const { return FMonochrome; }
@@ -56,6 +62,7 @@ public:
     void ImageChanged();
 
 private:
+    friend class TCanvasScope;
     class TBitmapCanvas;
     void Normalise();
 
@@ -63,5 +70,6 @@ private:
     bool FMonochrome = false;
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = tmAuto;
+    qreal FRatio = 1; // for an empty image
     std::unique_ptr<TBitmapCanvas> FCanvas;
 };

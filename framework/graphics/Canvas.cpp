@@ -1,5 +1,6 @@
 #include "framework/graphics/Canvas.h"
 
+#include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Graphic.h"
 #include "framework/graphics/WinGdi.h"
@@ -206,11 +207,11 @@ void TCanvas::ExcludeClipRect(const TRect& r) {
 // Device access
 
 void TCanvas::Changing() {
-    if (TNotifyEvent handler = OnChanging) handler(this);
+    Fire(OnChanging, this);
 }
 
 void TCanvas::Changed() {
-    if (TNotifyEvent handler = OnChange) handler(this);
+    Fire(OnChange, this);
 }
 
 void TCanvas::Paint(const std::function<void(QPainter&)>& fn) {
@@ -253,7 +254,7 @@ QImage* TCanvas::DeviceImage(QTransform* toImage) const {
     }
     QImage* img = OwnImage();
     if (!img || img->isNull()) return nullptr;
-    if (toImage) *toImage = QTransform();
+    if (toImage) *toImage = QTransform::fromScale(img->devicePixelRatio(), img->devicePixelRatio());
     return img;
 }
 

@@ -1,5 +1,6 @@
 #include "framework/graphics/ChangeLink.h"
 
+#include "framework/classes/Component.h"
 #include "framework/graphics/ImageList.h"
 
 TChangeLink::~TChangeLink() {
@@ -7,5 +8,5 @@ TChangeLink::~TChangeLink() {
 }
 
 void TChangeLink::Change() {
-    if (TNotifyEvent handler = OnChange) handler(FSender);
+    Fire(OnChange, FSender);
 }

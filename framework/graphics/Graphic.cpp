@@ -1,5 +1,6 @@
 #include "framework/graphics/Graphic.h"
 
+#include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
 
 #include <QFile>
@@ -19,7 +20,7 @@ void TGraphic::SetTransparent(bool value) {
 
 void TGraphic::Changed() {
     FModified = true;
-    if (TNotifyEvent handler = OnChange) handler(this);
+    Fire(OnChange, this);
 }
 
 void TGraphic::LoadFromFile(const String& fileName) {

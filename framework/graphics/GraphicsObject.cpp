@@ -1,5 +1,7 @@
 #include "framework/graphics/GraphicsObject.h"
 
+#include "framework/classes/Component.h"
+
 VQ_PUBLISH(TGraphicsObject) {
     P.Inherit();
 }
@@ -9,7 +11,7 @@ void TGraphicsObject::Changed() {
         FPending = true;
         return;
     }
-    if (TNotifyEvent handler = OnChange) handler(this);
+    Fire(OnChange, this);
 }
 
 void TGraphicsObject::EndUpdate() {

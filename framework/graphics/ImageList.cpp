@@ -1,5 +1,6 @@
 #include "framework/graphics/ImageList.h"
 
+#include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 
@@ -26,7 +27,7 @@ TImageList::~TImageList() {
 }
 
 void TImageList::Changed() {
-    if (TNotifyEvent handler = OnChange) handler(this);
+    Fire(OnChange, this);
     // A link may unregister itself (or others) while being told.
     const std::vector<TChangeLink*> links = FLinks;
     for (TChangeLink* link : links)

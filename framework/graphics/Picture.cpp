@@ -1,5 +1,6 @@
 #include "framework/graphics/Picture.h"
 
+#include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/Metafile.h"
@@ -42,7 +43,7 @@ void TPicture::Take(TGraphic* graphic) {
 }
 
 void TPicture::Changed() {
-    if (TNotifyEvent handler = OnChange) handler(this);
+    Fire(OnChange, this);
 }
 
 void TPicture::Assign(const TPersistent* Source) {

@@ -4,10 +4,10 @@
 #include "framework/controls/Form.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 
 #include <QEvent>
 #include <QKeySequence>
-#include <QPainter>
 #include <QPushButton>
 
 VQ_PUBLISH(TButton) {
@@ -121,9 +121,9 @@ bool TButton::WidgetEvent(QEvent* event) {
 }
 
 void TButton::Click() {
-    auto alive = FAlive;
+    const TLifeToken alive = LifeToken();
     if (TForm* form = ParentForm()) form->SetModalResult(FModalResult);
-    if (*alive) TWinControl::Click();
+    if (alive) TWinControl::Click();
 }
 
 bool TButton::DoAccelerator(QChar ch) {
@@ -151,17 +151,10 @@ bool TButton::PaintWidget(QWidget* widget, QEvent*) {
     if (!b->isEnabled()) state.Include(odDisabled);
     if (b->hasFocus()) state.Include(odFocused);
     if (FDefault) state.Include(odDefault);
-    QPainter painter(widget);
-    FCanvas->SetPainter(&painter);
+    TCanvasScope scope(FCanvas.get(), widget);
     FCanvas->Font()->Assign(Font());
     FCanvas->Brush()->SetColor(Color());
-    try {
-        DrawItem(FCanvas.get(), Rect(0, 0, Width(), Height()), state);
-    } catch (...) {
-        FCanvas->SetPainter(nullptr);
-        throw;
-    }
-    FCanvas->SetPainter(nullptr);
+    DrawItem(FCanvas.get(), Rect(0, 0, Width(), Height()), state);
     return true;
 }
 

@@ -45,6 +45,7 @@ void TCustomGrid::SetColCount(int value) {
         throw EInvalidOperation(
             QStringLiteral("Fixed column count must be less than column count"));
     FColWidths.resize(size_t(value), FDefaultColWidth);
+    FLayoutStale = true;
     ClampCurrent();
     Invalidate();
 }
@@ -54,6 +55,7 @@ void TCustomGrid::SetRowCount(int value) {
     if (value <= FFixedRows)
         throw EInvalidOperation(QStringLiteral("Fixed row count must be less than row count"));
     FRowHeights.resize(size_t(value), FDefaultRowHeight);
+    FLayoutStale = true;
     ClampCurrent();
     Invalidate();
 }
@@ -94,6 +96,7 @@ void TCustomGrid::ClampCurrent() {
 void TCustomGrid::SetDefaultColWidth(int value) {
     FDefaultColWidth = value;
     std::fill(FColWidths.begin(), FColWidths.end(), value);
+    FLayoutStale = true;
     FitTopLeft();
     Invalidate();
 }
@@ -101,6 +104,7 @@ void TCustomGrid::SetDefaultColWidth(int value) {
 void TCustomGrid::SetDefaultRowHeight(int value) {
     FDefaultRowHeight = value;
     std::fill(FRowHeights.begin(), FRowHeights.end(), value);
+    FLayoutStale = true;
     FitTopLeft();
     Invalidate();
 }
@@ -112,6 +116,7 @@ int TCustomGrid::ColWidths(int index) const {
 void TCustomGrid::SetColWidths(int index, int value) {
     if (index < 0 || index >= ColCount() || FColWidths[size_t(index)] == value) return;
     FColWidths[size_t(index)] = value;
+    FLayoutStale = true;
     FitTopLeft();
     Invalidate();
 }
@@ -123,6 +128,7 @@ int TCustomGrid::RowHeights(int index) const {
 void TCustomGrid::SetRowHeights(int index, int value) {
     if (index < 0 || index >= RowCount() || FRowHeights[size_t(index)] == value) return;
     FRowHeights[size_t(index)] = value;
+    FLayoutStale = true;
     FitTopLeft();
     Invalidate();
 }
@@ -509,6 +515,37 @@ void TCustomGrid::PaintWindow(QWidget* widget) {
         FrameRect(&canvas, r, clWindowFrame);
 }
 
+void TCustomGrid::UpdateLayout(int cw, int ch, bool vLines, bool hLines) {
+    TLayout& l = FLayout;
+    if (!FLayoutStale && l.ClientWidth == cw && l.ClientHeight == ch && l.TopLeft == FTopLeft &&
+        l.FixedCols == FFixedCols && l.FixedRows == FFixedRows && l.VertLines == vLines &&
+        l.HorzLines == hLines)
+        return;
+    auto collect = [](auto& out, int count, int fixed, int first, int limit, auto extent) {
+        out.clear();
+        int pos = 0;
+        for (int i = 0; i < count && pos < limit; ++i) {
+            if (i == fixed) i = Max(i, first);
+            if (i >= count) break;
+            out.emplace_back(i, pos);
+            pos += extent(i);
+        }
+        return pos;
+    };
+    l.Right = collect(l.Cols, ColCount(), FFixedCols, FTopLeft.X, cw,
+                      [this](int i) { return ColExtent(i); });
+    l.Bottom = collect(l.Rows, RowCount(), FFixedRows, FTopLeft.Y, ch,
+                       [this](int i) { return RowExtent(i); });
+    l.ClientWidth = cw;
+    l.ClientHeight = ch;
+    l.TopLeft = FTopLeft;
+    l.FixedCols = FFixedCols;
+    l.FixedRows = FFixedRows;
+    l.VertLines = vLines;
+    l.HorzLines = hLines;
+    FLayoutStale = false;
+}
+
 void TCustomGrid::Paint() {
     TCanvas* canvas = Canvas();
     const int cw = ClientWidth();
@@ -521,22 +558,11 @@ void TCustomGrid::Paint() {
     const bool vLines = VertLinesTakeRoom();
     const bool hLines = HorzLinesTakeRoom();
 
-    // Columns and rows in painting order with their left (top) edges.
-    std::vector<std::pair<int, int>> cols, rows;
-    auto collect = [](auto& out, int count, int fixed, int first, int limit, auto extent) {
-        int pos = 0;
-        for (int i = 0; i < count && pos < limit; ++i) {
-            if (i == fixed) i = Max(i, first);
-            if (i >= count) break;
-            out.emplace_back(i, pos);
-            pos += extent(i);
-        }
-        return pos;
-    };
-    const int gridRight = collect(cols, ColCount(), FFixedCols, FTopLeft.X, cw,
-                                  [this](int i) { return ColExtent(i); });
-    const int gridBottom = collect(rows, RowCount(), FFixedRows, FTopLeft.Y, ch,
-                                   [this](int i) { return RowExtent(i); });
+    UpdateLayout(cw, ch, vLines, hLines);
+    const auto& cols = FLayout.Cols;
+    const auto& rows = FLayout.Rows;
+    const int gridRight = FLayout.Right;
+    const int gridBottom = FLayout.Bottom;
 
     for (const auto& [row, y] : rows) {
         const int h = Max(0, FRowHeights[size_t(row)]);

@@ -201,4 +201,19 @@ private:
     TGridCoord FTopLeft{1, 1};
     TGridState FGridState = gsNormal;
     TTimer* FTrackTimer = nullptr;
+
+    // The visible layout Paint works from: the painted columns and rows with their left (top)
+    // edges, and where the cells end. Kept between paints; rebuilt when a size changed (stale)
+    // or anything else it was built from differs.
+    struct TLayout {
+        std::vector<std::pair<int, int>> Cols, Rows;
+        int Right = 0, Bottom = 0;
+        int ClientWidth = -1, ClientHeight = -1;
+        TGridCoord TopLeft{-1, -1};
+        int FixedCols = -1, FixedRows = -1;
+        bool VertLines = false, HorzLines = false;
+    };
+    void UpdateLayout(int cw, int ch, bool vLines, bool hLines);
+    TLayout FLayout;
+    bool FLayoutStale = true;
 };

@@ -23,16 +23,6 @@ namespace {
 
 const char* const kClipboardOwnerFormat = "application/x-vq-richedit-owner";
 
-// Runs a handler reached from Qt (a signal or a widget's own event code): exceptions go to the
-// application's report, never back into Qt.
-template <class F> void FromQt(TObject* sender, F&& f) {
-    try {
-        f();
-    } catch (...) {
-        Application->HandleException(sender);
-    }
-}
-
 } // namespace
 
 // The text window: a QTextEdit that hands its viewport's mouse input to the control (the
@@ -101,7 +91,7 @@ protected:
         if (edits) {
             if (!inserted.isEmpty() && !FEdit->RoomFor(start, end, int(inserted.size()))) return;
             bool allowed = true;
-            FromQt(FEdit, [&] { allowed = FEdit->AllowEdit(start, end); });
+            Application->Guard(FEdit, [&] { allowed = FEdit->AllowEdit(start, end); });
             if (!allowed) return;
         }
         QTextEdit::keyPressEvent(e);
@@ -111,7 +101,8 @@ protected:
         if (!FEdit) return;
         const QTextCursor c = textCursor();
         bool allowed = true;
-        FromQt(FEdit, [&] { allowed = FEdit->AllowEdit(c.selectionStart(), c.selectionEnd()); });
+        Application->Guard(
+            FEdit, [&] { allowed = FEdit->AllowEdit(c.selectionStart(), c.selectionEnd()); });
         if (!allowed) return;
         if (FEdit->FMaxLength > 0) {
             // Only as much plain text as fits.
@@ -149,7 +140,7 @@ private:
                            e->buttons(), e->modifiers());
         TCustomRichEdit* edit = FEdit;
         bool handled = false;
-        FromQt(edit, [&] { handled = edit->WidgetEvent(&mapped); });
+        Application->Guard(edit, [&] { handled = edit->WidgetEvent(&mapped); });
         return handled;
     }
 };
@@ -293,40 +284,28 @@ void TCustomRichEdit::ContentsChanged() {
         FContentChanged = true;
         return;
     }
-    FromQt(this, [this] { Change(); });
-    if (OnResizeRequest) FromQt(this, [this] { RequestSize(); });
+    Application->Guard(this, [this] { Change(); });
+    if (OnResizeRequest) Application->Guard(this, [this] { RequestSize(); });
 }
 
 void TCustomRichEdit::Change() {
-    if (OnChange) {
-        auto fn = OnChange;
-        fn(this);
-    }
+    Fire(OnChange, this);
 }
 
 void TCustomRichEdit::SelectionChange() {
-    if (OnSelectionChange) {
-        auto fn = OnSelectionChange;
-        fn(this);
-    }
+    Fire(OnSelectionChange, this);
 }
 
 bool TCustomRichEdit::ProtectChange(int StartPos, int EndPos) {
     // Without a handler protected text stays as it is.
     bool allow = false;
-    if (OnProtectChange) {
-        auto fn = OnProtectChange;
-        fn(this, StartPos, EndPos, allow);
-    }
+    Fire(OnProtectChange, this, StartPos, EndPos, allow);
     return allow;
 }
 
 bool TCustomRichEdit::SaveClipboard(int NumObjects, int NumChars) {
     bool save = true;
-    if (OnSaveClipboard) {
-        auto fn = OnSaveClipboard;
-        fn(this, NumObjects, NumChars, save);
-    }
+    Fire(OnSaveClipboard, this, NumObjects, NumChars, save);
     return save;
 }
 
@@ -522,8 +501,7 @@ TRect TCustomRichEdit::RequiredBounds() const {
 void TCustomRichEdit::RequestSize() {
     if (!OnResizeRequest) return;
     const TRect r = RequiredBounds();
-    auto fn = OnResizeRequest;
-    fn(this, r);
+    Fire(OnResizeRequest, this, r);
 }
 
 void TCustomRichEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
@@ -649,7 +627,7 @@ void TCustomRichEdit::SelectionMoved() {
     if (c.selectionStart() == FLastSelStart && c.selectionEnd() == FLastSelEnd) return;
     FLastSelStart = c.selectionStart();
     FLastSelEnd = c.selectionEnd();
-    FromQt(this, [this] { SelectionChange(); });
+    Application->Guard(this, [this] { SelectionChange(); });
 }
 
 void TCustomRichEdit::CreateWnd() {

@@ -128,10 +128,7 @@ void TEdit::TextChanged() {
 }
 
 void TEdit::Change() {
-    if (OnChange) {
-        auto fn = OnChange;
-        fn(this);
-    }
+    Fire(OnChange, this);
 }
 
 void TEdit::SetCharCase(TEditCharCase value) {

@@ -127,10 +127,7 @@ void TLabel::SetShowAccelChar(bool value) {
 void TLabel::SetTransparent(bool value) {
     if (FTransparent == value) return;
     FTransparent = value;
-    if (value)
-        FControlStyle.Exclude(csOpaque);
-    else
-        FControlStyle.Include(csOpaque);
+    SetControlStyleItem(csOpaque, !value);
     Invalidate();
 }
 

@@ -41,10 +41,8 @@ TMemo::TMemo(TComponent* AOwner)
     FLines = std::make_unique<TTextDocumentStrings>(FDocument.get());
     QObject::connect(FDocument.get(), &QTextDocument::contentsChange, FDocument.get(),
                      [this](int, int removed, int added) {
-                         if ((removed || added) && OnChange) {
-                             auto fn = OnChange;
-                             Application->Guard(this, [&] { fn(this); });
-                         }
+                         if (removed || added)
+                             Application->Guard(this, [this] { Fire(OnChange, this); });
                      });
     SetColor(clWindow);
     SetTabStop(true);

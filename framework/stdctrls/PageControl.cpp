@@ -192,18 +192,12 @@ bool TPageControl::ChangeActivePage(TTabSheet* page) {
 
 bool TPageControl::CanChange() {
     bool allow = true;
-    if (OnChanging) {
-        auto fn = OnChanging;
-        fn(this, allow);
-    }
+    Fire(OnChanging, this, allow);
     return allow;
 }
 
 void TPageControl::Change() {
-    if (OnChange) {
-        auto fn = OnChange;
-        fn(this);
-    }
+    Fire(OnChange, this);
 }
 
 // Tab layout -----------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "framework/controls/Screen.h"
 
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -30,6 +30,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <QtMath>
 
 #include <cstdio>
 #include <memory>
@@ -145,7 +146,8 @@ void ApplySet(TForm* form, const QString& assignment) {
 }
 
 // The form's client area, and around it a plain window frame with the caption, so that
-// screenshots show the title the window manager would.
+// screenshots show the title the window manager would. Both at the platform's device pixel
+// ratio (QT_SCALE_FACTOR): the frame is drawn in logical pixels on an image of that ratio.
 QImage Render(TForm* form, bool frame) {
     form->Show();
     for (int i = 0; i < 5; ++i)
@@ -155,17 +157,19 @@ QImage Render(TForm* form, bool frame) {
     if (!frame) return client;
 
     constexpr int border = 3, caption = 19;
-    QImage image(client.width() + 2 * border, client.height() + 2 * border + caption,
-                 QImage::Format_RGB32);
+    const qreal ratio = client.devicePixelRatio();
+    const QSize size = client.deviceIndependentSize().toSize();
+    const int width = size.width() + 2 * border, height = size.height() + 2 * border + caption;
+    QImage image(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(QColor(192, 192, 192));
     QPainter p(&image);
-    p.setPen(QColor(255, 255, 255));
-    p.drawLine(0, 0, image.width() - 1, 0);
-    p.drawLine(0, 0, 0, image.height() - 1);
-    p.setPen(QColor(64, 64, 64));
-    p.drawLine(image.width() - 1, 0, image.width() - 1, image.height() - 1);
-    p.drawLine(0, image.height() - 1, image.width() - 1, image.height() - 1);
-    const QRect bar(border, border, client.width(), caption - 1);
+    // Light top and left edges, dark right and bottom ones (the dark ones drawn last).
+    p.fillRect(0, 0, width, 1, QColor(255, 255, 255));
+    p.fillRect(0, 0, 1, height, QColor(255, 255, 255));
+    p.fillRect(width - 1, 0, 1, height, QColor(64, 64, 64));
+    p.fillRect(0, height - 1, width, 1, QColor(64, 64, 64));
+    const QRect bar(border, border, size.width(), caption - 1);
     p.fillRect(bar, QColor(0, 0, 128));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);

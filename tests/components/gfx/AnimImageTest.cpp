@@ -5,6 +5,7 @@
 #include "framework/system/Exceptions.h"
 
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,7 @@
 #include "components/gfx/VQGfxCmp.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 

@@ -1,6 +1,7 @@
 #include "GfxControlTestSupport.h"
 
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/Picture.h"

@@ -3,6 +3,7 @@
 
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"

@@ -4,6 +4,7 @@
 #include "CalendarTestSupport.h"
 
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // input behaviour.
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/stdctrls/ComCtrls.h"

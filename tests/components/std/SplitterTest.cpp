@@ -4,6 +4,7 @@
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/Panel.h"
 

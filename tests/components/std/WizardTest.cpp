@@ -2,6 +2,7 @@
 // button switches and layout, list maintenance, help, show requests and form descriptions.
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/Button.h"

@@ -2,6 +2,7 @@
 
 #include "framework/classes/FormParser.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 
 #include <gtest/gtest.h>
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 #include <memory>
 

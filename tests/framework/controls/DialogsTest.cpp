@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/MainMenu.h"
 #include "framework/controls/PopupMenu.h"
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,6 @@
 #include "framework/controls/Timer.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Application.h"
 
 #include <QTest>

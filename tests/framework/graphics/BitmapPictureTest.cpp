@@ -3,6 +3,7 @@
 
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/Metafile.h"
 #include "framework/graphics/Picture.h"

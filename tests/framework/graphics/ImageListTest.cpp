@@ -2,6 +2,7 @@
 #include "GraphicsTestSupport.h"
 
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/graphics/WinGdi.h"
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

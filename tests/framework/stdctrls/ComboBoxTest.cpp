@@ -2,6 +2,7 @@
 // styles read and write their settings through form descriptions.
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/StdCtrls.h"
 

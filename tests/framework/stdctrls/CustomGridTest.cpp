@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 namespace {
@@ -93,6 +94,34 @@ TEST_F(CustomGridTest, LineColours) {
     Grid->SetGridOptions({goFixedVertLine, goFixedHorzLine});
     EXPECT_EQ(Pixel(41, 15), Rgb(clWindow));
     EXPECT_EQ(Pixel(20, 5), Rgb(clBlack));
+}
+
+// The layout kept between paints follows whatever moves cells: a column's width, the first
+// visible row, the grid's size and the line switches.
+TEST_F(CustomGridTest, KeptLayoutFollowsChangesBetweenPaints) {
+    Grid->SetRowCount(30);
+    Show();
+    const QRgb line = qRgb(0xC0, 0xC0, 0xC0);
+    auto painted = [&] {
+        Grid->Painted.clear();
+        Grid->Widget()->grab();
+        std::set<int> cols, rows;
+        for (const auto& [c, r, s] : Grid->Painted)
+            cols.insert(c), rows.insert(r);
+        return std::pair{cols, rows};
+    };
+    EXPECT_EQ(Pixel(41, 25), line);
+    Grid->SetColWidths(1, 30);
+    EXPECT_EQ(Pixel(41, 25), Rgb(clWindow));
+    EXPECT_EQ(Pixel(51, 25), line);
+    EXPECT_EQ(*std::next(painted().second.begin()), 1);
+    Grid->SetTopRow(5);
+    EXPECT_EQ(*std::next(painted().second.begin()), 5);
+    EXPECT_EQ(painted().first, (std::set<int>{0, 1, 2, 3, 4}));
+    Grid->SetBounds(0, 0, 60, 80);
+    EXPECT_EQ(painted().first, (std::set<int>{0, 1, 2}));
+    Grid->SetGridOptions({});
+    EXPECT_EQ(Pixel(51, 25), Rgb(clWindow));
 }
 
 TEST_F(CustomGridTest, HiddenRowTakesItsLineAlong) {

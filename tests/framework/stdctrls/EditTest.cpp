@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,6 +2,7 @@
 // of a multi-line tab strip; and the tool bar's grouped buttons.
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/Panel.h"

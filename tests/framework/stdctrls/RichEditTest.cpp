@@ -1,12 +1,14 @@
 // The rich edit: its Lines view of the paragraphs, the stream transfer, size requests and the
 // checks on user edits (length limit, protected text, Enter).
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/ComCtrls.h"
 
 #include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {

@@ -2,6 +2,7 @@
 // renaming a list item in place.
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/ImageList.h"
