@@ -3,7 +3,9 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/GraphicControl.h"
+#include "framework/controls/HelpViewer.h"
 #include "framework/controls/Screen.h"
+#include "framework/graphics/Icon.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -26,7 +28,8 @@ VQ_PUBLISH(TApplication) {
     P.Inherit();
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+TApplication::TApplication(TComponent* AOwner)
+    : TComponent(AOwner), FIcon(std::make_unique<TIcon>()) {}
 
 TApplication::~TApplication() = default;
 
@@ -34,6 +37,11 @@ void TApplication::SetTitle(const String& value) {
     if (FTitle == value) return;
     FTitle = value;
     if (QCoreApplication::instance()) QCoreApplication::setApplicationName(value);
+}
+
+void TApplication::SetIcon(const TIcon* value) {
+    FIcon->Assign(value);
+    if (qApp) QApplication::setWindowIcon(FIcon->Handle());
 }
 
 void TApplication::SetMainForm(TForm* form) {
@@ -140,7 +148,7 @@ void TApplication::SetExceptionReportHook(TReportHook hook) {
 }
 
 bool TApplication::HelpContext(int Context) {
-    if (!HelpHandler()) return false;
+    if (!HelpHandler()) return THelpViewer::ShowTopic(FHelpFile, Context);
     auto handler = HelpHandler();
     return handler(Context);
 }

@@ -244,6 +244,11 @@ public:
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool value);
 
+    // HelpContext: 0; the help topic of the control. F1 shows the topic of the focused
+    // control, or of the nearest parent that has one (Application->HelpContext).
+    int HelpContext() const { return FHelpContext; }
+    void SetHelpContext(int value) { FHelpContext = value; }
+
     // Cursor: crDefault; the cursor over the control.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor value);
@@ -388,6 +393,7 @@ protected:
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
     TControlStyle FControlStyle;
+    int FHelpContext = 0;
 
 private:
     friend class TWinControl;

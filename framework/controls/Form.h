@@ -87,8 +87,6 @@ public:
     void SetScaled(bool value) { FScaled = value; }
     int TextHeight() const { return FTextHeight; }
     void SetTextHeight(int value) { FTextHeight = value; }
-    int HelpContext() const { return FHelpContext; }
-    void SetHelpContext(int value) { FHelpContext = value; }
 
     // Showing and closing. Close asks OnCloseQuery, then OnClose decides (caHide by default;
     // closing the main form ends the application).
@@ -163,7 +161,6 @@ private:
     int FPixelsPerInch = 96;
     bool FScaled = true;
     int FTextHeight = 13;
-    int FHelpContext = 0;
     TModalResult FModalResult = mrNone;
     int FModalLevel = 0;
     QEventLoop* FModalLoop = nullptr;

@@ -4,4 +4,5 @@
 
 void RegisterStdCtrlsClasses() {
     RegisterClassesOf<TLabel, TButton, TCheckBox, TRadioButton, TEdit, TPanel>();
+    RegisterClassesOf<TDriveComboBox, TDirectoryListBox, TFileListBox>();
 }

@@ -3,7 +3,10 @@
 
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
+#include "framework/stdctrls/DirectoryListBox.h"
+#include "framework/stdctrls/DriveComboBox.h"
 #include "framework/stdctrls/Edit.h"
+#include "framework/stdctrls/FileListBox.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/Panel.h"
 #include "framework/stdctrls/RadioButton.h"
