@@ -8,11 +8,15 @@
 #include "app/Form7.h"
 #include "app/MainForm.h"
 #include "app/OrderForm.h"
+#include "components/dialogs/VQAbtDlg/VQAbtDlg.h"
+#include "components/dialogs/VQGetDir/VQGetDir.h"
+#include "components/dialogs/VQTipDlg/VQTipDlg.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Application.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/Icon.h"
 #include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 
@@ -24,6 +28,7 @@ std::vector<TProgramUnit> TDemoProgram::ProgramUnits() {
     // of the library have none.
     return {
         {"VQGfxCmp", InitializeVQGfxCmp, FinalizeVQGfxCmp},
+        {"VQGetDir", InitializeVQGetDir, FinalizeVQGetDir},
     };
 }
 
@@ -51,6 +56,8 @@ void TDemoProgram::RegisterProgramClasses() {
     RegisterComCtrlsClasses();
     RegisterVQGfxCmpClasses();
     RegisterVQStdCmpClasses();
+    RegisterVQAbtDlgClasses();
+    RegisterVQTipDlgClasses();
     // The program's windows too, so that tools can read a description naming their class.
     RegisterClassesOf<TMainFm, TForm2Fm, TForm3Fm, TForm4Fm, TForm5Fm, TForm6Fm, TForm7Fm,
                       TOrderFm>();
@@ -70,6 +77,11 @@ void TDemoProgram::Start() {
 
         Application->SetTitle(QString::fromLatin1(Title));
         FLog << QStringLiteral("title %1").arg(Application->Title());
+        // The program's icon (the about box shows it) and its help file, both compiled in.
+        TIcon icon;
+        icon.LoadFromFile(QStringLiteral(":/images/VQDemo.ico"));
+        Application->SetIcon(&icon);
+        Application->SetHelpFile(QStringLiteral(":/help/VQDemo.vqh"));
 
         CreateWindow(&MainFm, "MainFm");
         CreateWindow(&Form2Fm, "Form2Fm");

@@ -7,7 +7,10 @@
 #include "app/Form6.h"
 #include "app/Form7.h"
 #include "app/OrderForm.h"
+#include "components/dialogs/VQAbtDlg/VQAbtDlg.h"
+#include "components/dialogs/VQTipDlg/VQTipDlg.h"
 #include "components/gfx/VQAnimImage.h"
+#include "framework/controls/Dialogs.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/PageControl.h"
 #include "framework/stdctrls/TabSheet.h"
@@ -20,6 +23,8 @@ VQ_PUBLISH(TMainFm) {
     P.ComponentField("WelcomeWp", &TMainFm::WelcomeWp);
     P.ComponentField("VQAnimImage1", &TMainFm::VQAnimImage1);
     P.ComponentField("AnimateCb", &TMainFm::AnimateCb);
+    P.ComponentField("VQAboutDialog1", &TMainFm::VQAboutDialog1);
+    P.ComponentField("VQTipDialog1", &TMainFm::VQTipDialog1);
     P.Handler("FormCreate", &TMainFm::FormCreate);
     P.Handler("Form2BtClick", &TMainFm::Form2BtClick);
     P.Handler("Form3BtClick", &TMainFm::Form3BtClick);
@@ -29,6 +34,10 @@ VQ_PUBLISH(TMainFm) {
     P.Handler("Button3Click", &TMainFm::Button3Click);
     P.Handler("Button5Click", &TMainFm::Button5Click);
     P.Handler("AnimateCbClick", &TMainFm::AnimateCbClick);
+    P.Handler("AboutBtClick", &TMainFm::AboutBtClick);
+    P.Handler("TipsBtClick", &TMainFm::TipsBtClick);
+    P.Handler("VQAboutDialog1CustomClick", &TMainFm::VQAboutDialog1CustomClick);
+    P.Handler("VQAboutDialog1IconDblClick", &TMainFm::VQAboutDialog1IconDblClick);
 }
 
 TMainFm::TMainFm(TComponent* AOwner) : TForm(AOwner) {}
@@ -73,4 +82,23 @@ void TMainFm::Button5Click(TObject*) {
 
 void TMainFm::AnimateCbClick(TObject*) {
     VQAnimImage1->SetAnimate(AnimateCb->Checked());
+}
+
+void TMainFm::AboutBtClick(TObject*) {
+    VQAboutDialog1->Execute();
+}
+
+void TMainFm::TipsBtClick(TObject*) {
+    VQTipDialog1->Execute();
+}
+
+void TMainFm::VQAboutDialog1CustomClick(TObject*) {
+    MessageDlg(QStringLiteral("Use this button for a registration form, system information, or "
+                              "contact/tech support information.\r\rFor something really "
+                              "interesting, try double clicking on the icon in the about dialog."),
+               mtInformation, {mbOK}, 0);
+}
+
+void TMainFm::VQAboutDialog1IconDblClick(TObject*) {
+    MessageDlg(QStringLiteral("This is a secret message!"), mtInformation, {mbOK}, 0);
 }

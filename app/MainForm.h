@@ -8,7 +8,9 @@
 class TCheckBox;
 class TPageControl;
 class TTabSheet;
+class TVQAboutDialog;
 class TVQAnimImage;
+class TVQTipDialog;
 
 class TMainFm : public TForm {
     VQ_CLASS(TMainFm, TForm)
@@ -22,6 +24,8 @@ public:
     TTabSheet* WelcomeWp = nullptr;
     TVQAnimImage* VQAnimImage1 = nullptr;
     TCheckBox* AnimateCb = nullptr;
+    TVQAboutDialog* VQAboutDialog1 = nullptr;
+    TVQTipDialog* VQTipDialog1 = nullptr;
 
     // OnCreate: the welcome page becomes the active page.
     void FormCreate(TObject* Sender);
@@ -33,6 +37,12 @@ public:
     void Button2Click(TObject* Sender); // Form6Fm, standard calendar
     void Button3Click(TObject* Sender); // Form7Fm, read-only calendar
     void Button5Click(TObject* Sender); // OrderFm, order information
+    // The dialog page: the about box and the tips, and the about box's two extras, which
+    // show information boxes.
+    void AboutBtClick(TObject* Sender);
+    void TipsBtClick(TObject* Sender);
+    void VQAboutDialog1CustomClick(TObject* Sender);
+    void VQAboutDialog1IconDblClick(TObject* Sender);
     // The animation page's check box switches VQAnimImage1's animation.
     void AnimateCbClick(TObject* Sender);
 };
