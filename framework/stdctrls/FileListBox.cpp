@@ -43,6 +43,7 @@ VQ_PUBLISH(TFileListBox) {
 
 TFileListBox::TFileListBox(TComponent* AOwner) : TCustomItemListBox(AOwner) {
     FDirectory = QDir::currentPath();
+    Read();
 }
 
 void TFileListBox::SetDirectory(const String& value) {
