@@ -71,7 +71,7 @@ void Build() {
     s.List = new QListWidget(split);
     s.Text = new QTextBrowser(split);
     s.Text->setOpenLinks(false);
-    split->setStretchFactor(1, 3);
+    split->setSizes({150, 410});
     layout->addWidget(split);
     s.Window = window;
 

@@ -2,12 +2,52 @@
 
 #include "framework/controls/Application.h"
 
+#include <QApplication>
 #include <QListWidget>
 #include <QPainter>
+#include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace {
 // The frame a sunken list draws around its items.
 constexpr int FrameSize = 2;
+constexpr int IndentRole = Qt::UserRole + 1;
+
+// Draws an item as the classic lists do: its glyph at its indent (half a glyph per step),
+// the text straight after it, the highlight behind the text only.
+class TItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const QImage glyph = index.data(Qt::DecorationRole).value<QImage>();
+        const int indent = index.data(IndentRole).toInt();
+        const QRect r = option.rect;
+        int x = r.left() + 2 + indent * 8;
+        if (!glyph.isNull()) {
+            p->drawImage(x, r.top() + (r.height() - glyph.height()) / 2, glyph);
+            x += glyph.width() + 4;
+        }
+        const QString text = index.data(Qt::DisplayRole).toString();
+        const QFontMetrics fm(option.font);
+        const QRect textRect(x, r.top(), fm.horizontalAdvance(text) + 4, r.height());
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& pal = option.palette;
+        if (selected) p->fillRect(textRect, pal.brush(QPalette::Highlight));
+        p->setFont(option.font);
+        p->setPen(selected ? pal.color(QPalette::HighlightedText)
+                  : index.data(Qt::ForegroundRole).isValid()
+                      ? index.data(Qt::ForegroundRole).value<QColor>()
+                      : pal.color(QPalette::Text));
+        p->drawText(textRect.adjusted(2, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+        if (option.state & QStyle::State_HasFocus) {
+            QStyleOptionFocusRect focus;
+            focus.rect = textRect;
+            focus.palette = pal;
+            QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, p);
+        }
+    }
+};
 } // namespace
 
 VQ_PUBLISH(TCustomItemListBox) {
@@ -82,30 +122,12 @@ void TCustomItemListBox::FillWidget() {
     if (!list) return;
     FPushing = true;
     list->clear();
-    int glyphWidth = 16;
-    for (const TItem& item : FItems)
-        if (!item.Glyph.isNull()) glyphWidth = std::max(glyphWidth, item.Glyph.width());
-    int maxIndent = 0;
-    for (const TItem& item : FItems)
-        maxIndent = std::max(maxIndent, item.Indent);
-    // Each item's icon is its glyph placed at its indent in a strip as wide as the deepest one,
-    // so the texts line up after their glyphs like a tree.
-    const QSize iconSize((maxIndent + 1) * glyphWidth / 2 + glyphWidth / 2, FItemHeight);
-    list->setIconSize(iconSize);
     for (const TItem& item : FItems) {
         auto* row = new QListWidgetItem(list);
         row->setText(item.Text);
         row->setSizeHint(QSize(-1, FItemHeight));
-        if (!item.Glyph.isNull() || maxIndent > 0) {
-            QImage strip(iconSize, QImage::Format_ARGB32_Premultiplied);
-            strip.fill(Qt::transparent);
-            if (!item.Glyph.isNull()) {
-                QPainter p(&strip);
-                p.drawImage(item.Indent * glyphWidth / 2, (FItemHeight - item.Glyph.height()) / 2,
-                            item.Glyph);
-            }
-            row->setIcon(QIcon(QPixmap::fromImage(strip)));
-        }
+        row->setData(Qt::DecorationRole, item.Glyph);
+        row->setData(IndentRole, item.Indent);
     }
     list->setCurrentRow(FItemIndex);
     FPushing = false;
@@ -114,6 +136,7 @@ void TCustomItemListBox::FillWidget() {
 QWidget* TCustomItemListBox::CreateWidget(QWidget* parentWidget) {
     auto* list = new QListWidget(parentWidget);
     list->setUniformItemSizes(true);
+    list->setItemDelegate(new TItemDelegate(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QObject::connect(list, &QListWidget::currentRowChanged, list, [this](int row) {
