@@ -9,13 +9,17 @@
 #include "app/MainForm.h"
 #include "app/OrderForm.h"
 #include "app/StringTable.h"
+#include "components/dialogs/VQAbtDlg/VQAbtDlg.h"
 #include "components/dialogs/VQCalPop/VQCalPop.h"
+#include "components/dialogs/VQGetDir/VQGetDir.h"
+#include "components/dialogs/VQTipDlg/VQTipDlg.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQShellFunctions.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Application.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/Icon.h"
 #include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "framework/system/ResourceStrings.h"
@@ -29,6 +33,7 @@ std::vector<TProgramUnit> TDemoProgram::ProgramUnits() {
     return {
         {"VQShell", InitializeVQShell, FinalizeVQShell},
         {"VQGfxCmp", InitializeVQGfxCmp, FinalizeVQGfxCmp},
+        {"VQGetDir", InitializeVQGetDir, FinalizeVQGetDir},
     };
 }
 
@@ -57,6 +62,8 @@ void TDemoProgram::RegisterProgramClasses() {
     RegisterVQGfxCmpClasses();
     RegisterVQStdCmpClasses();
     RegisterVQCalPopClasses();
+    RegisterVQAbtDlgClasses();
+    RegisterVQTipDlgClasses();
     // The program's windows too, so that tools can read a description naming their class.
     RegisterClassesOf<TMainFm, TForm2Fm, TForm3Fm, TForm4Fm, TForm5Fm, TForm6Fm, TForm7Fm,
                       TOrderFm>();
@@ -78,6 +85,11 @@ void TDemoProgram::Start() {
 
         Application->SetTitle(QString::fromLatin1(Title));
         FLog << QStringLiteral("title %1").arg(Application->Title());
+        // The program's icon (the about box shows it) and its help file, both compiled in.
+        TIcon icon;
+        icon.LoadFromFile(QStringLiteral(":/images/VQDemo.ico"));
+        Application->SetIcon(&icon);
+        Application->SetHelpFile(QStringLiteral(":/help/VQDemo.vqh"));
 
         CreateWindow(&MainFm, "MainFm");
         CreateWindow(&Form2Fm, "Form2Fm");

@@ -8,6 +8,8 @@
 #include "app/Form7.h"
 #include "app/MakerSite.h"
 #include "app/OrderForm.h"
+#include "components/dialogs/VQAbtDlg/VQAbtDlg.h"
+#include "components/dialogs/VQTipDlg/VQTipDlg.h"
 #include "components/gfx/VQAnimImage.h"
 #include "components/std/VQHotKey.h"
 #include "components/std/VQShellFunctions.h"
@@ -30,6 +32,8 @@ VQ_PUBLISH(TMainFm) {
     P.ComponentField("WelcomeWp", &TMainFm::WelcomeWp);
     P.ComponentField("VQAnimImage1", &TMainFm::VQAnimImage1);
     P.ComponentField("AnimateCb", &TMainFm::AnimateCb);
+    P.ComponentField("VQAboutDialog1", &TMainFm::VQAboutDialog1);
+    P.ComponentField("VQTipDialog1", &TMainFm::VQTipDialog1);
     P.Handler("FormCreate", &TMainFm::FormCreate);
     P.Handler("WebSiteBtClick", &TMainFm::WebSiteBtClick);
     P.Handler("Form2BtClick", &TMainFm::Form2BtClick);
@@ -57,6 +61,10 @@ VQ_PUBLISH(TMainFm) {
     P.Handler("BrowseFoldersBtClick", &TMainFm::BrowseFoldersBtClick);
     P.Handler("BrowseProgramsBtClick", &TMainFm::BrowseProgramsBtClick);
     P.Handler("ShortcutBtClick", &TMainFm::ShortcutBtClick);
+    P.Handler("AboutBtClick", &TMainFm::AboutBtClick);
+    P.Handler("TipsBtClick", &TMainFm::TipsBtClick);
+    P.Handler("VQAboutDialog1CustomClick", &TMainFm::VQAboutDialog1CustomClick);
+    P.Handler("VQAboutDialog1IconDblClick", &TMainFm::VQAboutDialog1IconDblClick);
 }
 
 TMainFm::TMainFm(TComponent* AOwner) : TForm(AOwner) {}
@@ -156,4 +164,23 @@ void TMainFm::ShortcutBtClick(TObject*) {
     const String name = ShortcutEd->Text();
     CreateShortcut(desktop + QLatin1Char('/') + name, name, editor, String(), String(),
                    QStringLiteral("accessories-text-editor"), 0, 1);
+}
+
+void TMainFm::AboutBtClick(TObject*) {
+    VQAboutDialog1->Execute();
+}
+
+void TMainFm::TipsBtClick(TObject*) {
+    VQTipDialog1->Execute();
+}
+
+void TMainFm::VQAboutDialog1CustomClick(TObject*) {
+    MessageDlg(QStringLiteral("Use this button for a registration form, system information, or "
+                              "contact/tech support information.\r\rFor something really "
+                              "interesting, try double clicking on the icon in the about dialog."),
+               mtInformation, {mbOK}, 0);
+}
+
+void TMainFm::VQAboutDialog1IconDblClick(TObject*) {
+    MessageDlg(QStringLiteral("This is a secret message!"), mtInformation, {mbOK}, 0);
 }

@@ -13,7 +13,9 @@ class TVQHotKey;
 class TVQTrayIcon;
 class TPageControl;
 class TTabSheet;
+class TVQAboutDialog;
 class TVQAnimImage;
+class TVQTipDialog;
 
 class TMainFm : public TForm {
     VQ_CLASS(TMainFm, TForm)
@@ -27,6 +29,8 @@ public:
     TTabSheet* WelcomeWp = nullptr;
     TVQAnimImage* VQAnimImage1 = nullptr;
     TCheckBox* AnimateCb = nullptr;
+    TVQAboutDialog* VQAboutDialog1 = nullptr;
+    TVQTipDialog* VQTipDialog1 = nullptr;
 
     // OnCreate: the welcome page becomes the active page.
     void FormCreate(TObject* Sender);
@@ -40,6 +44,12 @@ public:
     void Button2Click(TObject* Sender); // Form6Fm, standard calendar
     void Button3Click(TObject* Sender); // Form7Fm, read-only calendar
     void Button5Click(TObject* Sender); // OrderFm, order information
+    // The dialog page: the about box and the tips, and the about box's two extras, which
+    // show information boxes.
+    void AboutBtClick(TObject* Sender);
+    void TipsBtClick(TObject* Sender);
+    void VQAboutDialog1CustomClick(TObject* Sender);
+    void VQAboutDialog1IconDblClick(TObject* Sender);
     // The animation page's check box switches VQAnimImage1's animation.
     void AnimateCbClick(TObject* Sender);
 

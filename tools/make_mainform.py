@@ -336,6 +336,30 @@ def bitmap_button():
         "BitmapPressed.Data": "@" + gfx_images.vqf_binary(button_images.pressed_bitmap(), 10)})
 
 
+def dialog_components():
+    """VQAboutDialog1 and VQTipDialog1, the components behind the dialog page's buttons."""
+    tips = ["Don't cross the street on a red light.", "Never follow a horse while looking down.",
+            "Never follow a horse while looking up.", "You get the idea..."]
+    return "\n".join([
+        "  object VQAboutDialog1: TVQAboutDialog",
+        "    Caption = 'About'",
+        "    Copyright = %s" % vqf_string("Copyright \u00a9 2026 The Author", 6).lstrip(),
+        "    CustomButton = '&Custom Stuff'",
+        "    Description = %s" % vqf_string(
+            "Published by the Varnholt Quill Controls team.\r\n", 6).lstrip(),
+        "    Product = 'Varnholt Quill Controls - v1.1'",
+        "    Serial = 'Serial number: 0000-0000-0000'",
+        "    OnCustomClick = VQAboutDialog1CustomClick",
+        "    OnIconDblClick = VQAboutDialog1IconDblClick",
+        "  end",
+        "  object VQTipDialog1: TVQTipDialog",
+        "    HelpContext = 1000",
+        "    MoreTipsContext = 1001",
+        "    ShowAtStartup = False",
+        "    Tips = (",
+    ] + [vqf_string(t, 6) for t in tips[:-1]] + [vqf_string(tips[-1], 6) + ")", "  end"])
+
+
 def image_list():
     """ImageList1: the ten 64 by 64 frames of VQAnimImage1, drawn by tools/gfx_images.py."""
     return "\n".join([
@@ -432,8 +456,8 @@ def main_form():
             rich_label("VQRichLabel12", (24, 124, 333, 16), HOT_KEY_GLOBAL, 2, 6, tabs=720)]),
         sheet("TabSheet4", "Dialog controls", [
             rich_label("VQRichLabel1", (8, 16, 257, 16), DIALOGS, 2, 6),
-            button("AboutBt", (292, 16, 89, 25), "About...", 0),
-            button("TipsBt", (292, 48, 89, 25), "Tips...", 1)]),
+            button("AboutBt", (292, 16, 89, 25), "About...", 0, "AboutBtClick"),
+            button("TipsBt", (292, 48, 89, 25), "Tips...", 1, "TipsBtClick")]),
         sheet("TabSheet5", "Shell functions", [
             rich_label("VQRichLabel3", (8, 16, 373, 16), SHELL, 6, 6),
             control("TEdit", "ProgramsEd", (20, 62, 261, 21), 6, TabOrder=0),
@@ -453,6 +477,7 @@ object MainFm: TMainFm
   BorderIcons = [biSystemMenu, biMinimize]
   BorderStyle = bsSingle
   Caption = 'Varnholt Quill Controls 2 Demo'
+  HelpContext = 100
   ClientHeight = 373
   ClientWidth = 422
   Font.Charset = DEFAULT_CHARSET
@@ -507,7 +532,7 @@ object MainFm: TMainFm
                                          "WebSiteBtClick", indent=2),
         label4 % {"bold": bold},
         button("Button5", (308, 340, 105, 25), "Order Information", 2, "Button5Click", indent=2),
-        image_list() + "\n" + shell_components())
+        image_list() + "\n" + shell_components() + "\n" + dialog_components())
     return header + "\n".join(pages) + "\n" + footer
 
 

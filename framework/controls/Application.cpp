@@ -3,7 +3,9 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/GraphicControl.h"
+#include "framework/controls/HelpViewer.h"
 #include "framework/controls/Screen.h"
+#include "framework/graphics/Icon.h"
 #include "framework/system/ScopedChange.h"
 
 #include <QApplication>
@@ -27,7 +29,8 @@ VQ_PUBLISH(TApplication) {
     P.Inherit();
 }
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+TApplication::TApplication(TComponent* AOwner)
+    : TComponent(AOwner), FIcon(std::make_unique<TIcon>()) {}
 
 TApplication::~TApplication() = default;
 
@@ -35,6 +38,11 @@ void TApplication::SetTitle(const String& value) {
     if (FTitle == value) return;
     FTitle = value;
     if (QCoreApplication::instance()) QCoreApplication::setApplicationName(value);
+}
+
+void TApplication::SetIcon(const TIcon* value) {
+    FIcon->Assign(value);
+    if (qApp) QApplication::setWindowIcon(FIcon->Handle());
 }
 
 void TApplication::SetMainForm(TForm* form) {
@@ -142,7 +150,7 @@ void TApplication::SetExceptionReportHook(TReportHook hook) {
 }
 
 bool TApplication::HelpContext(int Context) {
-    if (!HelpHandler()) return false;
+    if (!HelpHandler()) return THelpViewer::ShowTopic(FHelpFile, Context);
     auto handler = HelpHandler();
     return handler(Context);
 }

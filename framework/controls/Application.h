@@ -8,6 +8,9 @@
 #include "framework/controls/Form.h"
 
 #include <exception>
+#include <memory>
+
+class TIcon;
 
 using TExceptionEvent = std::function<void(TObject* Sender, const Exception& E)>;
 using THelpEvent = std::function<bool(int Command, int Data, bool& CallHelp)>;
@@ -24,6 +27,14 @@ public:
     // Title: the program's name; also the caption of exception reports.
     String Title() const { return FTitle; }
     void SetTitle(const String& value);
+    // Icon: empty at first; the program's icon (about boxes show it). Setting copies it and
+    // makes it the icon of windows without their own.
+    TIcon* Icon() const { return FIcon.get(); }
+    void SetIcon(const TIcon* value);
+    // HelpFile: the help file HelpContext shows topics of (see framework/controls/HelpViewer.h);
+    // empty at first.
+    String HelpFile() const { return FHelpFile; }
+    void SetHelpFile(const String& value) { FHelpFile = value; }
     // The first form made by CreateForm; closing it ends Run.
     TForm* MainForm() const { return FMainForm; }
     // ShowMainForm: true; whether Run shows the main form.
@@ -66,8 +77,9 @@ public:
     using TReportHook = std::function<void(const String& Message)>;
     static void SetExceptionReportHook(TReportHook hook);
 
-    // Shows the help topic for a context number through the help handler; false when none is
-    // installed or it failed.
+    // Shows the help topic for a context number: through the help handler when one is
+    // installed, else in the help window on HelpFile (a missing file or topic is reported in a
+    // message box). True when the topic was shown.
     bool HelpContext(int Context);
     static void SetHelpHandler(THelpHandler handler);
 
@@ -95,6 +107,8 @@ protected:
 
 private:
     String FTitle;
+    String FHelpFile;
+    std::unique_ptr<TIcon> FIcon;
     TForm* FMainForm = nullptr;
     bool FShowMainForm = true;
     bool FTerminated = false;

@@ -85,6 +85,7 @@ VQ_PUBLISH(TControl) {
         .Default(crDefault)
         .Idents(CursorIdents());
     P.Property("Hint", &TControl::Hint, &TControl::SetHint);
+    P.Property("HelpContext", &TControl::HelpContext, &TControl::SetHelpContext).Default(0);
 }
 
 bool TControl::IsColorStored(const TObject* o) {

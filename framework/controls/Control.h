@@ -149,7 +149,8 @@ public:
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool value);
 
-    // HelpContext: 0; the help topic of the control (0: ask the parent's).
+    // HelpContext: 0; the help topic of the control. F1 shows the topic of the focused
+    // control, or of the nearest parent that has one (Application->HelpContext).
     int HelpContext() const { return FHelpContext; }
     void SetHelpContext(int value) { FHelpContext = value; }
 
@@ -297,6 +298,7 @@ protected:
     bool FClicked = false;
 
     TControlStyle FControlStyle;
+    int FHelpContext = 0;
 
 private:
     friend class TWinControl;
@@ -328,7 +330,6 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
-    int FHelpContext = 0;
     TPopupMenu* FPopupMenu = nullptr;
     TDragMode FDragMode = dmManual;
     TCursor FDragCursor = crDrag;

@@ -81,7 +81,9 @@ QMessageBox* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlg
     Buttons = Normalised(Buttons);
     auto* box = new QMessageBox(QApplication::activeWindow());
     box->setWindowTitle(CaptionOf(DlgType));
-    box->setText(Msg);
+    // A carriage return starts a new line, as it does in the classic message box.
+    box->setText(
+        String(Msg).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
     box->setTextFormat(Qt::PlainText);
     box->setIcon(IconOf(DlgType));
 

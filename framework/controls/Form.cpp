@@ -71,7 +71,6 @@ VQ_PUBLISH(TForm) {
     P.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true);
     P.Property("Font", &TForm::Font, &TForm::SetFont);
     P.Property("FormStyle", &TForm::FormStyle, &TForm::SetFormStyle).Default(fsNormal);
-    P.Property("HelpContext", &TForm::HelpContext, &TForm::SetHelpContext).Default(0);
     P.Property("KeyPreview", &TForm::KeyPreview, &TForm::SetKeyPreview).Default(false);
     P.Property("ParentFont", &TForm::ParentFont, &TForm::SetParentFont).Default(false);
     P.Property("PixelsPerInch", &TForm::PixelsPerInch, &TForm::SetPixelsPerInch);
@@ -585,6 +584,15 @@ bool TForm::HandleFormKey(TControl* target, uint16_t key, TShiftState shift, QCh
         auto* win = dynamic_cast<TWinControl*>(target);
         if (win && win != this && win->WantsKey(key)) return false;
         return DialogKey(key);
+    }
+    if (key == VK_F1 && shift.Empty()) {
+        // The topic of the focused control, else of the nearest parent that has one.
+        for (TControl* c = target; c; c = c->Parent())
+            if (c->HelpContext() != 0) {
+                Application->HelpContext(c->HelpContext());
+                return true;
+            }
+        return false;
     }
     if (shift.Contains(ssAlt) && !shift.Contains(ssCtrl) &&
         ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')))

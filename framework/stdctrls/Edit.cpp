@@ -89,6 +89,8 @@ QWidget* TEdit::CreateWidget(QWidget* parentWidget) {
     if (!FPasswordChar.isNull()) edit->setEchoMode(QLineEdit::Password);
     FPushing = true;
     edit->setText(Text());
+    // A selection made before the window existed carries over to it.
+    if (FSelLength > 0) edit->setSelection(FSelStart, FSelLength);
     FPushing = false;
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit](const QString& text) {
         if (FPushing) return;

@@ -5,4 +5,5 @@
 void RegisterStdCtrlsClasses() {
     RegisterClassesOf<TLabel, TButton, TCheckBox, TRadioButton, TEdit, TPanel, TComboBox,
                       TSpeedButton, TBitBtn>();
+    RegisterClassesOf<TDriveComboBox, TDirectoryListBox, TFileListBox>();
 }

@@ -244,6 +244,8 @@ TFormatSettings TFormatSettings::FromLocale(const QLocale& locale) {
         take(s.DateShortMonthNames[at], locale.monthName(i + 1, QLocale::ShortFormat));
         take(s.DateLongMonthNames[at], locale.monthName(i + 1, QLocale::LongFormat));
     }
+    if (!locale.groupSeparator().isEmpty()) s.ThousandSeparator = locale.groupSeparator().at(0);
+    if (!locale.decimalPoint().isEmpty()) s.DecimalSeparator = locale.decimalPoint().at(0);
     const String shortQt = locale.dateFormat(QLocale::ShortFormat);
     const String longQt = locale.dateFormat(QLocale::LongFormat);
     if (!shortQt.trimmed().isEmpty()) {

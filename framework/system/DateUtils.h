@@ -33,6 +33,9 @@ struct TFormatSettings {
     String LongDateFormat;
     QChar DateSeparator = u'/';
     QChar TimeSeparator = u':';
+    // Number formatting (FormatFloat): ',' and '.' in English.
+    QChar ThousandSeparator = u',';
+    QChar DecimalSeparator = u'.';
 
     // US English: "m/d/yyyy" and "dddd, mmmm d, yyyy".
     static TFormatSettings English();

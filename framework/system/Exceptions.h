@@ -47,6 +47,7 @@ VQ_DECLARE_EXCEPTION(EOutOfResources, Exception)
 VQ_DECLARE_EXCEPTION(EInvalidGraphic, Exception)
 VQ_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
 VQ_DECLARE_EXCEPTION(EAbort, Exception)
+VQ_DECLARE_EXCEPTION(EInOutError, Exception)
 
 // Silent exception: ends the current operation without a report.
 [[noreturn]] void Abort();

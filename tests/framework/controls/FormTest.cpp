@@ -1,6 +1,7 @@
 // Forms: reading a description, showing and closing, the modal loop with its default and cancel
 // buttons, accelerators and the application's form list.
 #include "framework/controls/Application.h"
+#include "framework/controls/Dialogs.h"
 #include "framework/controls/Screen.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "support/QtPrinters.h"
@@ -326,7 +327,15 @@ TEST(FormApplication, RunShowsTheMainFormAndEndsWhenItCloses) {
 }
 
 TEST(FormApplication, HelpContextCallsTheInstalledHandler) {
+    // Without a handler and without a help file the user is told so.
+    QStringList told;
+    const TMessageDlgHook previous = SetMessageDlgHook([&](const TMessageDlgRequest& r) {
+        told << r.Message;
+        return mrOk;
+    });
     EXPECT_FALSE(Application->HelpContext(10));
+    SetMessageDlgHook(previous);
+    EXPECT_EQ(told, QStringList{"No help file is set."});
     int asked = 0;
     TApplication::SetHelpHandler([&](int context) {
         asked = context;

@@ -1,0 +1,158 @@
+#include "framework/controls/HelpViewer.h"
+
+#include "framework/controls/Application.h"
+#include "framework/controls/Dialogs.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <vector>
+
+namespace {
+
+struct TViewerState {
+    QPointer<QWidget> Window;
+    QListWidget* List = nullptr;
+    QTextBrowser* Text = nullptr;
+    QPushButton* Back = nullptr;
+    THelpFile File;
+    int Current = 0;
+    std::vector<int> History;
+};
+
+TViewerState& State() {
+    static TViewerState state;
+    return state;
+}
+
+void Display(int context, bool remember) {
+    TViewerState& s = State();
+    const THelpTopic* topic = s.File.Topic(context);
+    if (!topic) return;
+    if (remember && s.Current != 0 && s.Current != context) s.History.push_back(s.Current);
+    s.Current = context;
+    s.Text->setHtml(topic->Html);
+    s.Back->setEnabled(!s.History.empty());
+    for (int i = 0; i < s.List->count(); ++i)
+        if (s.List->item(i)->data(Qt::UserRole).toInt() == context) {
+            const QSignalBlocker block(s.List);
+            s.List->setCurrentRow(i);
+        }
+    s.Window->setWindowTitle(QStringLiteral("%1 - %2").arg(
+        topic->Title,
+        Application->Title().isEmpty() ? QStringLiteral("Help") : Application->Title()));
+}
+
+void GoTo(int context) {
+    if (State().File.Topic(context))
+        Display(context, true);
+    else
+        MessageDlg(QStringLiteral("The help file has no topic %1.").arg(context), mtError, {mbOK},
+                   0);
+}
+
+void Build() {
+    TViewerState& s = State();
+    auto* window = new QWidget(nullptr, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->resize(560, 400);
+    auto* layout = new QVBoxLayout(window);
+    auto* bar = new QHBoxLayout;
+    s.Back = new QPushButton(QStringLiteral("Back"), window);
+    bar->addWidget(s.Back);
+    bar->addStretch();
+    layout->addLayout(bar);
+    auto* split = new QSplitter(window);
+    s.List = new QListWidget(split);
+    s.Text = new QTextBrowser(split);
+    s.Text->setOpenLinks(false);
+    split->setSizes({150, 410});
+    layout->addWidget(split);
+    s.Window = window;
+
+    QObject::connect(s.Back, &QPushButton::clicked, window, [] {
+        Application->Guard(Application, [] {
+            TViewerState& st = State();
+            if (st.History.empty()) return;
+            const int previous = st.History.back();
+            st.History.pop_back();
+            Display(previous, false);
+        });
+    });
+    QObject::connect(s.List, &QListWidget::currentItemChanged, window,
+                     [](QListWidgetItem* item, QListWidgetItem*) {
+                         if (!item) return;
+                         Application->Guard(Application,
+                                            [item] { GoTo(item->data(Qt::UserRole).toInt()); });
+                     });
+    QObject::connect(s.Text, &QTextBrowser::anchorClicked, window, [](const QUrl& url) {
+        Application->Guard(Application, [&url] {
+            if (url.scheme() == QLatin1String("topic")) GoTo(url.path().toInt());
+        });
+    });
+}
+
+void FillList() {
+    TViewerState& s = State();
+    const QSignalBlocker block(s.List);
+    s.List->clear();
+    for (const auto& [context, topic] : s.File.Topics()) {
+        auto* item = new QListWidgetItem(topic.Title, s.List);
+        item->setData(Qt::UserRole, context);
+    }
+}
+
+} // namespace
+
+bool THelpViewer::ShowTopic(const String& fileName, int context) {
+    THelpFile file;
+    String error;
+    if (!file.Load(fileName, error)) {
+        MessageDlg(error, mtError, {mbOK}, 0);
+        return false;
+    }
+    if (!file.Topic(context)) {
+        MessageDlg(
+            QStringLiteral("The help file \"%1\" has no topic %2.").arg(fileName).arg(context),
+            mtError, {mbOK}, 0);
+        return false;
+    }
+    TViewerState& s = State();
+    if (!s.Window) Build();
+    const bool sameFile = s.File.FileName() == fileName;
+    s.File = std::move(file);
+    if (!sameFile) {
+        s.History.clear();
+        s.Current = 0;
+    }
+    FillList();
+    Display(context, true);
+    s.Window->show();
+    s.Window->raise();
+    s.Window->activateWindow();
+    return true;
+}
+
+QWidget* THelpViewer::Window() {
+    return State().Window.data();
+}
+
+int THelpViewer::CurrentTopic() {
+    return State().Window ? State().Current : 0;
+}
+
+void THelpViewer::Close() {
+    TViewerState& s = State();
+    delete s.Window.data();
+    s.Window = nullptr;
+    s.List = nullptr;
+    s.Text = nullptr;
+    s.Back = nullptr;
+    s.Current = 0;
+    s.History.clear();
+}
