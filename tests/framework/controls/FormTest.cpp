@@ -192,6 +192,40 @@ TEST(FormShowing, ScreenCenterPlacesTheFormOnFirstShow) {
     EXPECT_EQ(form->Top(), (Screen->Height() - form->Height()) / 2);
 }
 
+TEST(FormShowing, BorderStyleAndIconsChooseTheTitleBarButtons) {
+    struct Case {
+        TFormBorderStyle style;
+        TBorderIcons icons;
+        Qt::WindowType type;
+        bool minimize, maximize, close, fixed;
+    };
+    const TBorderIcons all{biSystemMenu, biMinimize, biMaximize};
+    const Case cases[] = {
+        {bsSizeable, all, Qt::Window, true, true, true, false},
+        {bsSingle, all, Qt::Window, true, false, true, true},
+        {bsSingle, TBorderIcons{biSystemMenu, biMinimize}, Qt::Window, true, false, true, true},
+        {bsDialog, all, Qt::Dialog, false, false, true, true},
+        {bsDialog, TBorderIcons{}, Qt::Dialog, false, false, false, true},
+        {bsToolWindow, all, Qt::Tool, false, false, true, true},
+        {bsSizeToolWin, all, Qt::Tool, false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.style));
+        TForm form(nullptr);
+        form.SetBorderStyle(c.style);
+        form.SetBorderIcons(c.icons);
+        form.Show();
+        QWidget* w = form.Widget();
+        const Qt::WindowFlags f = w->windowFlags();
+        EXPECT_EQ(w->windowType(), c.type);
+        EXPECT_EQ(f.testFlag(Qt::WindowMinimizeButtonHint), c.minimize);
+        EXPECT_EQ(f.testFlag(Qt::WindowMaximizeButtonHint), c.maximize);
+        EXPECT_EQ(f.testFlag(Qt::WindowCloseButtonHint), c.close);
+        // A fixed size (minimum = maximum) is what tells a window manager not to offer resizing.
+        EXPECT_EQ(w->minimumSize() == w->maximumSize(), c.fixed);
+    }
+}
+
 TEST(FormModal, ModalResultEndsTheLoopAndHidesTheForm) {
     auto form = MakeLogin();
     WhenModal([&] {
