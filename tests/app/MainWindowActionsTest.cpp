@@ -16,6 +16,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/stdctrls/BitBtn.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/PageControl.h"
 #include "framework/stdctrls/StdCtrls.h"
@@ -178,9 +179,11 @@ TEST_F(MainWindowActions, EveryButtonAndCheckBoxOfEveryPageDoesItsPart) {
 }
 
 TEST_F(MainWindowActions, OrderOnlineShowsTheErrorBoxAndTheWindowStaysOpen) {
-    auto* order = dynamic_cast<TButton*>(OrderFm->FindComponent("BitBtn1"));
+    auto* order = dynamic_cast<TBitBtn*>(OrderFm->FindComponent("BitBtn1"));
     ASSERT_NE(order, nullptr);
     EXPECT_EQ(order->Caption(), "Order Online");
+    EXPECT_EQ(order->Layout(), blGlyphTop);
+    EXPECT_EQ(order->Glyph()->Width(), 28);
     Launcher(3);
     bool openAfterBox = false;
     QTimer::singleShot(0, [&] {
