@@ -6,6 +6,9 @@
 #include <QKeySequence>
 #include <QRadioButton>
 
+#include <algorithm>
+#include <vector>
+
 VQ_PUBLISH(TRadioButton) {
     P.Inherit();
     P.Property("Alignment", &TRadioButton::Alignment, &TRadioButton::SetAlignment)
@@ -114,6 +117,34 @@ void TRadioButton::TextChanged() {
     if (QRadioButton* radio = Radio()) {
         radio->setText(Caption());
         radio->setShortcut(QKeySequence());
+    }
+}
+
+void TRadioButton::KeyDown(uint16_t& Key, TShiftState Shift) {
+    TWinControl::KeyDown(Key, Shift);
+    const bool back = Key == VK_LEFT || Key == VK_UP;
+    if (!back && Key != VK_RIGHT && Key != VK_DOWN) return;
+    if (Shift.Contains(ssCtrl) || Shift.Contains(ssAlt)) return;
+    TWinControl* parent = Parent();
+    if (!parent) return;
+    // Only the checked button is a tab stop, so the group is walked here rather than through
+    // the tab chain, in tab order and round the ends.
+    std::vector<TRadioButton*> group;
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        if (auto* radio = dynamic_cast<TRadioButton*>(parent->Controls(i))) group.push_back(radio);
+    std::sort(group.begin(), group.end(), [](const TRadioButton* a, const TRadioButton* b) {
+        return a->TabOrder() < b->TabOrder();
+    });
+    const auto self = std::find(group.begin(), group.end(), this) - group.begin();
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    Key = 0;
+    for (std::ptrdiff_t step = 1; step < n; ++step) {
+        TRadioButton* next = group[static_cast<size_t>((self + (back ? n - step : step)) % n)];
+        if (!next->CanFocus()) continue;
+        const TLifeToken alive = next->LifeToken();
+        next->SetChecked(true);
+        if (alive.Alive() && next->CanFocus()) next->SetFocus();
+        return;
     }
 }
 

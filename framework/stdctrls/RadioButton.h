@@ -21,6 +21,8 @@ public:
     bool DoAccelerator(QChar ch) override;
 
 protected:
+    // The arrow keys move to the previous or next button of the group and check it.
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void TextChanged() override;
     QRadioButton* Radio() const;

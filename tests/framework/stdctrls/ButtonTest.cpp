@@ -3,12 +3,16 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/stdctrls/StdCtrls.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QRadioButton>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -103,6 +107,41 @@ TEST(RadioGroup, CheckingOneUnchecksItsSiblingsOnly) {
     // Code may leave a group with none checked.
     a2->SetChecked(false);
     EXPECT_FALSE(a1->Checked() || a2->Checked());
+}
+
+TEST(RadioGroup, ArrowKeysCheckTheNextButtonWhichBecomesTheTabStop) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 120);
+    std::vector<TRadioButton*> r;
+    std::string log;
+    for (int i = 0; i < 3; ++i) {
+        r.push_back(new TRadioButton(&form));
+        r[i]->SetParent(&form);
+        r[i]->SetTop(i * 30);
+        r[i]->OnClick = [&log, i](TObject*) { log += std::to_string(i); };
+    }
+    r[0]->SetChecked(true);
+    form.Show();
+    QApplication::setActiveWindow(form.Widget());
+    r[0]->SetFocus();
+    log.clear();
+    auto press = [&](int from, Qt::Key key) { QTest::keyClick(r[from]->Widget(), key); };
+    press(0, Qt::Key_Down);
+    EXPECT_TRUE(r[1]->Checked());
+    EXPECT_TRUE(r[1]->TabStop());
+    EXPECT_FALSE(r[0]->TabStop());
+    EXPECT_TRUE(r[1]->Widget()->hasFocus());
+    press(1, Qt::Key_Right);
+    press(2, Qt::Key_Down); // round the end
+    press(0, Qt::Key_Up);   // and back
+    EXPECT_EQ(log, "1202");
+    // A disabled button is passed over.
+    r[0]->SetEnabled(false);
+    press(2, Qt::Key_Left);
+    press(1, Qt::Key_Left);
+    EXPECT_EQ(log, "120212");
+    EXPECT_TRUE(r[2]->Checked() && r[2]->TabStop() && r[2]->Widget()->hasFocus());
+    EXPECT_FALSE(r[0]->TabStop() || r[1]->TabStop());
 }
 
 TEST(RadioGroup, UserClicksMoveTheCheckAndACheckedOneStaysChecked) {
