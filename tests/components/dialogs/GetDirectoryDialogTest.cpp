@@ -226,19 +226,3 @@ TEST(Volumes, MountTableParsing) {
 }
 
 } // namespace
-
-namespace {
-// For a look on a real display: VQ_SHOW_SECONDS=5 ./test_components_dialogs
-// --gtest_also_run_disabled_tests --gtest_filter='*OnScreen*' shows the dialog with its files
-// for that long in the working directory.
-TEST(GetDirectoryDialogOnScreen, DISABLED_ShowsTheWorkingDirectory) {
-    InitializeVQGetDir();
-    std::unique_ptr<TGetDirectoryDialogFm> f(
-        TForm::CreateFromResource<TGetDirectoryDialogFm>(nullptr));
-    f->ShowHideFilesBtClick(nullptr);
-    const int seconds = qEnvironmentVariableIntValue("VQ_SHOW_SECONDS");
-    QTimer::singleShot(1000 * std::max(1, seconds), f.get()->Widget(),
-                       [&f] { f->SetModalResult(mrCancel); });
-    EXPECT_EQ(f->ShowModal(), mrCancel);
-}
-} // namespace
