@@ -97,5 +97,6 @@ int main(int argc, char** argv) {
 
     window.show();
     StartupReportWhenExposed(&window);
-    return 0;
+    // --stay keeps the window open to look at it.
+    return argc > 1 && std::strcmp(argv[1], "--stay") == 0 ? app.exec() : 0;
 }
