@@ -82,9 +82,9 @@ inline constexpr PeerItem PeerPage9Items[] = {
     {PeerRichLabel, 8, 16, 377, 70,
      "<p style=\"margin:0\"><b>TVQHotKey</b> fires an event when its key combination is pressed. A <b>global</b> hot key fires whatever application has the focus; a <b>local</b> hot key fires only while this application is active, even past a modal window. Try both:</p>"},
     {PeerRichLabel, 24, 104, 333, 16,
-     "<p style=\"margin:0; white-space:pre-wrap\"><span style=\"color:#800080\"><b>Ctrl+L</b></span>\tLocal hot key, only works if an application form is active.</p>"},
+     "<table cellspacing=\"0\" cellpadding=\"0\"><tr><td width=\"48\"><span style=\"color:#800080\"><b>Ctrl+L</b></span></td><td>Local hot key, only works if an application form is active.</td></tr></table>"},
     {PeerRichLabel, 24, 124, 333, 16,
-     "<p style=\"margin:0; white-space:pre-wrap\"><span style=\"color:#800080\"><b>Ctrl+G</b></span>\tGlobal hot key, works no matter what application is active.</p>"},
+     "<table cellspacing=\"0\" cellpadding=\"0\"><tr><td width=\"48\"><span style=\"color:#800080\"><b>Ctrl+G</b></span></td><td>Global hot key, works no matter what application is active.</td></tr></table>"},
 };
 inline constexpr PeerItem PeerPage10Items[] = {
     {PeerRichLabel, 8, 16, 257, 16,

@@ -38,15 +38,22 @@ def run_html(run):
     return "<span style=\"%s\">%s</span>" % ("; ".join(style), text) if style else text
 
 
-def to_html(paragraphs):
+def to_html(paragraphs, tabs=None):
+    """A paragraph with a tab becomes a two-column table, the first column as wide as the tab
+    stop (twips, 15 to a pixel): QLabel's rich text has no tab stops of its own."""
     out = []
     for para in paragraphs:
         if not para:
             out.append("<p style=\"margin:0\">&nbsp;</p>")
             continue
-        body = "".join("\t" if item is mf.TAB else run_html(item) for item in para)
-        pre = "; white-space:pre-wrap" if any(item is mf.TAB for item in para) else ""
-        out.append("<p style=\"margin:0%s\">%s</p>" % (pre, body))
+        if any(item is mf.TAB for item in para):
+            at = para.index(mf.TAB)
+            cells = ["".join(run_html(r) for r in para[:at]),
+                     "".join(run_html(r) for r in para[at + 1:])]
+            out.append("<table cellspacing=\"0\" cellpadding=\"0\"><tr><td width=\"%d\">%s</td>"
+                       "<td>%s</td></tr></table>" % ((tabs or 720) // 15, cells[0], cells[1]))
+            continue
+        out.append("<p style=\"margin:0\">%s</p>" % "".join(run_html(r) for r in para))
     return "".join(out)
 
 
@@ -62,7 +69,7 @@ class Recorder:
         self.pending, self.pages = [], []
 
     def rich_label(self, name, bounds, paragraphs, tab_order, indent, tabs=None):
-        self.pending.append(("PeerRichLabel", bounds, to_html(paragraphs)))
+        self.pending.append(("PeerRichLabel", bounds, to_html(paragraphs, tabs)))
         return ""
 
     def control(self, kind, name, bounds, indent, **props):
