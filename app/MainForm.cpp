@@ -175,12 +175,12 @@ void TMainFm::TipsBtClick(TObject*) {
 }
 
 void TMainFm::VQAboutDialog1CustomClick(TObject*) {
-    MessageDlg(QStringLiteral("Use this button for a registration form, system information, or "
-                              "contact/tech support information.\r\rFor something really "
-                              "interesting, try double clicking on the icon in the about dialog."),
-               mtInformation, {mbOK}, 0);
+    Information(
+        QStringLiteral("Use this button for a registration form, system information, or "
+                       "contact/tech support information.\r\rFor something really "
+                       "interesting, try double clicking on the icon in the about dialog."));
 }
 
 void TMainFm::VQAboutDialog1IconDblClick(TObject*) {
-    MessageDlg(QStringLiteral("This is a secret message!"), mtInformation, {mbOK}, 0);
+    Information(QStringLiteral("This is a secret message!"));
 }

@@ -1,7 +1,6 @@
 #include "components/std/VQWizard.h"
 
 #include "framework/classes/ClassRegistry.h"
-#include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/Button.h"
@@ -336,12 +335,7 @@ void TVQWizard::NextClick(TObject*) {
 }
 
 void TVQWizard::HelpClick(TObject*) {
-    for (TControl* c = FActivePage; c; c = c->Parent()) {
-        if (c->HelpContext() != 0) {
-            Application->HelpContext(c->HelpContext());
-            return;
-        }
-    }
+    if (FActivePage) FActivePage->ShowHelp();
 }
 
 void TVQWizard::ShowControl(TControl* AControl) {

@@ -381,6 +381,15 @@ void TControl::SetShowHint(bool value) {
     ShowHintChanged();
 }
 
+bool TControl::ShowHelp() {
+    for (TControl* c = this; c; c = c->Parent())
+        if (c->HelpContext() != 0) {
+            Application->HelpContext(c->HelpContext());
+            return true;
+        }
+    return false;
+}
+
 void TControl::SetParentShowHint(bool value) {
     if (FParentShowHint == value) return;
     FParentShowHint = value;

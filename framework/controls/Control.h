@@ -153,6 +153,9 @@ public:
     // control, or of the nearest parent that has one (Application->HelpContext).
     int HelpContext() const { return FHelpContext; }
     void SetHelpContext(int value) { FHelpContext = value; }
+    // Shows the help topic of this control, else of the nearest parent that has one; false
+    // when none has one.
+    bool ShowHelp();
 
     // Cursor: crDefault; the cursor over the control.
     TCursor Cursor() const { return FCursor; }

@@ -585,15 +585,7 @@ bool TForm::HandleFormKey(TControl* target, uint16_t key, TShiftState shift, QCh
         if (win && win != this && win->WantsKey(key)) return false;
         return DialogKey(key);
     }
-    if (key == VK_F1 && shift.Empty()) {
-        // The topic of the focused control, else of the nearest parent that has one.
-        for (TControl* c = target; c; c = c->Parent())
-            if (c->HelpContext() != 0) {
-                Application->HelpContext(c->HelpContext());
-                return true;
-            }
-        return false;
-    }
+    if (key == VK_F1 && shift.Empty()) return target && target->ShowHelp();
     if (shift.Contains(ssAlt) && !shift.Contains(ssCtrl) &&
         ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')))
         return DoAccelerator(QChar(key));
