@@ -40,5 +40,6 @@ void TVQCustomRichEdit::SetRichText(const String& value) {
 
 void TVQCustomRichEdit::WindowPosChanged() {
     TCustomRichEdit::WindowPosChanged();
-    SetFormattingRect(Rect(0, 0, Width(), Height()));
+    const TRect bounds = BoundsAsSet();
+    SetFormattingRect(Rect(0, 0, bounds.Width(), bounds.Height()));
 }

@@ -26,18 +26,30 @@ TVQRichLabel::TVQRichLabel(TComponent* AOwner) : TVQCustomRichEdit(AOwner) {
     SetEnabled(false);
     SetTabStop(false);
     FAutoSize = true;
-    OnResizeRequest = [this](TObject*, const TRect& R) { ResizeRequest(R); };
+    OnResizeRequest = TAutoSizer{this};
     FControlStyle.Exclude(csClickEvents);
 }
 
 void TVQRichLabel::SetAutoSize(bool value) {
     if (FAutoSize == value) return;
     FAutoSize = value;
-    if (value) RequestSize();
+    if (value) RequestContentSize();
 }
 
 void TVQRichLabel::WindowPosChanged() {
     TVQCustomRichEdit::WindowPosChanged();
+    if (FAutoSize) RequestContentSize();
+}
+
+void TVQRichLabel::RequestContentSize() {
+    if (FAutoSize && !HandleAllocated() && OnResizeRequest.target<TAutoSizer>()) {
+        SetSizePending();
+        return;
+    }
+    TVQCustomRichEdit::RequestContentSize();
+}
+
+void TVQRichLabel::SettlePendingSize() {
     if (FAutoSize) RequestSize();
 }
 

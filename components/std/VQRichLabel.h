@@ -20,7 +20,16 @@ protected:
     // which requests no further resize). Assigning OnResizeRequest replaces it.
     virtual void ResizeRequest(const TRect& R);
     void WindowPosChanged() override;
+    // Without a window the label's own sizing waits until its bounds are read or its window
+    // is made: a label on a page not shown yet costs no text layout at start.
+    void RequestContentSize() override;
+    void SettlePendingSize() override;
 
 private:
+    // OnResizeRequest's starting handler, recognisable so that a replaced one is not deferred.
+    struct TAutoSizer {
+        TVQRichLabel* Label;
+        void operator()(TObject*, const TRect& R) const { Label->ResizeRequest(R); }
+    };
     bool FAutoSize = true;
 };

@@ -524,8 +524,15 @@ void TControl::SetControlStyleItem(TControlStyleItem item, bool on) {
     SetControlStyle(style);
 }
 
+void TControl::SettleSizeNow() {
+    // Cleared first: settling reads the bounds itself.
+    FSizePending = false;
+    Application->Guard(this, [this] { SettlePendingSize(); });
+}
+
 void TControl::CreateWnd() {
     if (FWidget) return;
+    SettleSize();
     FPlainWidget = false;
     QWidget* w = CreateWidget(ParentWidget());
     FWidget = w;

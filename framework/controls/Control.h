@@ -80,24 +80,25 @@ public:
     virtual void SetParent(TWinControl* value);
 
     // Bounds in the parent's client coordinates; every change goes through SetBounds.
-    int Left() const { return FLeft; }
+    int Left() const { return SettleSize(), FLeft; }
     void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
-    int Top() const { return FTop; }
+    int Top() const { return SettleSize(), FTop; }
     void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
-    int Width() const { return FWidth; }
+    int Width() const { return SettleSize(), FWidth; }
     void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
-    int Height() const { return FHeight; }
+    int Height() const { return SettleSize(), FHeight; }
     void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
     // Offers the size to CanResize first; a refused size keeps the current one. Moves the
     // window, fires Resize when the size changed and makes the parent re-align.
     virtual void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
-    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    TRect BoundsRect() const { return SettleSize(), Bounds(FLeft, FTop, FWidth, FHeight); }
     void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
-    // Client area in own coordinates: (0, 0, Width, Height) less any non-client border.
+    // Client area in own coordinates: (0, 0, Width, Height) less any non-client border; a
+    // pending size (SetSizePending) is not settled by it, ClientWidth and ClientHeight settle it.
     virtual TRect ClientRect() const;
-    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientWidth() const { return SettleSize(), ClientRect().Width(); }
     void SetClientWidth(int value);
-    int ClientHeight() const { return ClientRect().Height(); }
+    int ClientHeight() const { return SettleSize(), ClientRect().Height(); }
     void SetClientHeight(int value);
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
@@ -273,6 +274,16 @@ protected:
     virtual bool PaintWidget(QWidget* widget, QEvent* event);
     // Offset of the client area inside the control's own widget (a non-client border).
     virtual TPoint WidgetClientOffset() const { return TPoint{}; }
+    // A size worked out only when first needed (text on a page not shown yet need not be laid
+    // out at start): the control marks it pending, and the next read of its bounds, or the
+    // making of its window, settles it through SettlePendingSize first.
+    void SetSizePending() { FSizePending = true; }
+    // The bounds as they stand, a pending size left pending (for SetBounds overrides).
+    TRect BoundsAsSet() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    virtual void SettlePendingSize() {}
+    void SettleSize() const {
+        if (FSizePending) const_cast<TControl*>(this)->SettleSizeNow();
+    }
     // Stores the text without TextChanged (a native widget reported the user's edit).
     void StoreText(const String& value) { FText = value; }
 
@@ -314,12 +325,14 @@ private:
     bool DragMouse(QMouseEvent* event);
     void AbandonDrag();
     void ApplyCursor();
+    void SettleSizeNow();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;
     int FTop = 0;
     int FWidth = 0;
     int FHeight = 0;
+    bool FSizePending = false;
     TAlign FAlign = alNone;
     bool FVisible = true;
     bool FEnabled = true;

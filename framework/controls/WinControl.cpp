@@ -286,7 +286,8 @@ void TWinControl::SetEnabled(bool value) {
 
 TRect TWinControl::ClientRect() const {
     const TRect b = BorderInsets();
-    return Rect(0, 0, Width() - b.Left - b.Right, Height() - b.Top - b.Bottom);
+    const TRect bounds = BoundsAsSet();
+    return Rect(0, 0, bounds.Width() - b.Left - b.Right, bounds.Height() - b.Top - b.Bottom);
 }
 
 TPoint TWinControl::WidgetClientOffset() const {
@@ -319,29 +320,31 @@ void TWinControl::AlignControls(TControl*, TRect& r) {
     for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : std::vector<TControl*>(FControls)) {
             if (c->FAlign != align || !c->FVisible) continue;
+            // The getters below settle a size still pending (an auto-sized label placed now).
             switch (align) {
             case alTop:
-                c->SetBounds(r.Left, r.Top, r.Width(), c->FHeight);
-                r.Top += c->FHeight;
+                c->SetBounds(r.Left, r.Top, r.Width(), c->Height());
+                r.Top += c->Height();
                 break;
             case alBottom: {
-                const int h = c->FHeight;
+                const int h = c->Height();
                 c->SetBounds(r.Left, r.Bottom - h, r.Width(), h);
                 // A size hook may have changed the height: keep the control on the edge.
-                if (c->FHeight != h)
-                    c->SetBounds(r.Left, r.Bottom - c->FHeight, c->FWidth, c->FHeight);
-                r.Bottom -= c->FHeight;
+                if (c->Height() != h)
+                    c->SetBounds(r.Left, r.Bottom - c->Height(), c->Width(), c->Height());
+                r.Bottom -= c->Height();
                 break;
             }
             case alLeft:
-                c->SetBounds(r.Left, r.Top, c->FWidth, r.Height());
-                r.Left += c->FWidth;
+                c->SetBounds(r.Left, r.Top, c->Width(), r.Height());
+                r.Left += c->Width();
                 break;
             case alRight: {
-                const int w = c->FWidth;
+                const int w = c->Width();
                 c->SetBounds(r.Right - w, r.Top, w, r.Height());
-                if (c->FWidth != w) c->SetBounds(r.Right - c->FWidth, r.Top, c->FWidth, c->FHeight);
-                r.Right -= c->FWidth;
+                if (c->Width() != w)
+                    c->SetBounds(r.Right - c->Width(), r.Top, c->Width(), c->Height());
+                r.Right -= c->Width();
                 break;
             }
             case alClient:

@@ -235,8 +235,10 @@ TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
     FClipboardId = QUuid::createUuid().toByteArray();
     FDocument->setDocumentMargin(1);
     FDocument->setDefaultFont(Font()->Handle());
-    // A document reports content changes only once it has a layout.
+    // A document reports content changes only once it has a layout; with no page size that
+    // layout waits until the text's size is needed (see SetLayoutWidth).
     FDocument->documentLayout();
+    FDocument->setPageSize(QSizeF(0, 0));
     QObject::connect(FDocument.get(), &QTextDocument::contentsChange, FDocument.get(),
                      [this](int, int removed, int added) {
                          if (removed || added) ContentsChanged();
@@ -285,7 +287,11 @@ void TCustomRichEdit::ContentsChanged() {
         return;
     }
     Application->Guard(this, [this] { Change(); });
-    if (OnResizeRequest) Application->Guard(this, [this] { RequestSize(); });
+    Application->Guard(this, [this] { RequestContentSize(); });
+}
+
+void TCustomRichEdit::RequestContentSize() {
+    if (OnResizeRequest) RequestSize();
 }
 
 void TCustomRichEdit::Change() {
@@ -443,10 +449,12 @@ int TCustomRichEdit::FrameWidth() const {
 TRect TCustomRichEdit::EffectiveFormattingRect() const {
     if (FFormatRectSet) return FFormatRect;
     const int fw = FrameWidth();
-    return Rect(fw, fw, Width() - fw, Height() - fw);
+    const TRect b = BoundsAsSet();
+    return Rect(fw, fw, b.Width() - fw, b.Height() - fw);
 }
 
 TRect TCustomRichEdit::FormattingRect() const {
+    SettleSize();
     return EffectiveFormattingRect();
 }
 
@@ -470,22 +478,27 @@ void TCustomRichEdit::ApplyFormattingRect() {
     if (!e) {
         // Without a window the text is laid out for the rectangle it will have, so that text
         // loaded now is laid out once.
-        SetLayoutWidth(FWordWrap ? std::max(1, r.Width()) : -1);
+        SetLayoutWidth(FWordWrap ? std::max(1, r.Width()) : -1, false);
         return;
     }
     const int fw = e->frameWidth();
+    const TRect b = BoundsAsSet();
     // The viewport cannot reach past the window or over its frame.
     const QMargins m(std::max(0, r.Left - fw), std::max(0, r.Top - fw),
-                     std::max(0, Width() - fw - r.Right), std::max(0, Height() - fw - r.Bottom));
+                     std::max(0, b.Width() - fw - r.Right),
+                     std::max(0, b.Height() - fw - r.Bottom));
     e->SetMargins(m);
 }
 
 int TCustomRichEdit::ContentHeight(int width) const {
-    SetLayoutWidth(FWordWrap ? std::max(1, width) : -1);
+    SetLayoutWidth(FWordWrap ? std::max(1, width) : -1, true);
     return int(qCeil(FDocument->size().height()));
 }
 
-void TCustomRichEdit::SetLayoutWidth(int width) const {
+void TCustomRichEdit::SetLayoutWidth(int width, bool now) const {
+    // Laying out is most of the cost of loading text; text nobody has measured or shown (the
+    // labels of hidden pages and windows) need not be laid out at all yet.
+    if (!now && FDocument->pageSize().isNull()) return;
     // Qt lays the whole document out again on every width it is given, even the same one.
     if (FDocument->textWidth() != qreal(width)) FDocument->setTextWidth(width);
 }
@@ -494,8 +507,9 @@ TRect TCustomRichEdit::RequiredBounds() const {
     const TRect r = EffectiveFormattingRect();
     const int content = ContentHeight(r.Width());
     // What lies around the formatting rectangle stays as it is.
-    const int height = r.Top + content + (Height() - r.Bottom);
-    return Bounds(Left(), Top(), Width(), height);
+    const TRect b = BoundsAsSet();
+    const int height = r.Top + content + (b.Height() - r.Bottom);
+    return Bounds(b.Left, b.Top, b.Width(), height);
 }
 
 void TCustomRichEdit::RequestSize() {
@@ -505,9 +519,9 @@ void TCustomRichEdit::RequestSize() {
 }
 
 void TCustomRichEdit::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
-    const TRect before = BoundsRect();
+    const TRect before = BoundsAsSet();
     TWinControl::SetBounds(ALeft, ATop, AWidth, AHeight);
-    if (BoundsRect() != before) WindowPosChanged();
+    if (BoundsAsSet() != before) WindowPosChanged();
 }
 
 void TCustomRichEdit::WindowPosChanged() {

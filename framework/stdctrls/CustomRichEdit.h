@@ -8,7 +8,8 @@
 // default it is the client area inside the border. RequestSize reports through OnResizeRequest
 // the bounds the whole content needs at the current width; content changes report it too, as
 // a bottomless edit does. Both rectangles are in the parent's coordinates, so applying one as
-// bounds keeps the control where it is.
+// bounds keeps the control where it is. Without a window the text is laid out only once its
+// size is needed: Document()->size() of an edit never shown nor measured is not worked out.
 //
 // Protected text: characters whose format has ProtectedProperty set. A user edit touching them
 // asks OnProtectChange, and is refused when no handler allows it.
@@ -134,6 +135,8 @@ protected:
     // After every change of position or size (the moved or resized window).
     virtual void WindowPosChanged();
     virtual void Change();
+    // After a content change: reports the size the content needs (OnResizeRequest, if set).
+    virtual void RequestContentSize();
     virtual void SelectionChange();
     virtual bool ProtectChange(int StartPos, int EndPos);
     virtual bool SaveClipboard(int NumObjects, int NumChars);
@@ -168,7 +171,9 @@ private:
     bool RoomFor(int start, int end, int inserted) const;
     int TextLength() const;
     int ContentHeight(int width) const;
-    void SetLayoutWidth(int width) const;
+    // now: lay out at once; otherwise a document never laid out stays so until its size is
+    // needed (its window is made or its height asked for).
+    void SetLayoutWidth(int width, bool now) const;
     // Fires OnSelectionChange when the widget's selection really moved.
     void SelectionMoved();
 

@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -211,12 +212,16 @@ TEST_F(RichLabel, AutoSizeOffKeepsTheSizeAndOnResizesAtOnce) {
 TEST_F(RichLabel, MovingReRequestsItsSizeAndResetsTheRectangle) {
     TRecordingLabel* label = MakeLabel();
     label->SetRichText(WithNul(kTwoParagraphs));
+    const int width = label->Width(), height = label->Height();
     label->SetFormattingRect(Rect(3, 3, 20, 20));
     label->Requests.clear();
-    label->SetBounds(40, 50, label->Width(), label->Height());
+    label->SetBounds(40, 50, width, height);
+    // Without a window the request waits for the bounds to be read.
+    EXPECT_TRUE(label->Requests.empty());
+    EXPECT_EQ(label->Height(), height);
     ASSERT_EQ(label->Requests.size(), 1u);
     // Relative to the parent: applying it as bounds keeps the label where it is.
-    EXPECT_EQ(label->Requests[0], Bounds(40, 50, label->Width(), label->Height()));
+    EXPECT_EQ(label->Requests[0], Bounds(40, 50, width, height));
     EXPECT_EQ(label->FormattingRect(), Rect(0, 0, label->Width(), label->Height()));
     EXPECT_EQ(label->Left(), 40);
     EXPECT_EQ(label->Top(), 50);
@@ -334,6 +339,67 @@ end)",
         }
     EXPECT_TRUE(navy);
     EXPECT_TRUE(red);
+}
+
+} // namespace
+
+namespace {
+
+// Labels of a page not shown are laid out only when the page shows or their size is read, and
+// then take the same height as if laid out at once.
+TEST(RichLabelOnPage, HiddenPageLabelsLayOutWhenNeeded) {
+    RegisterVQStdCmpClasses();
+    const char* label = R"(
+      object %1: TVQRichLabel
+        Left = 8
+        Top = 8
+        Width = 200
+        Height = 120
+        RichText = '{\rtf1\ansi{\fonttbl{\f0\fswiss MS Sans Serif;}}\f0\fs16 A paragraph ' +
+          'long enough to wrap over a few lines of a label two hundred pixels wide.\par}'#0
+      end)";
+    auto form = std::make_unique<TForm>(nullptr);
+    form->ReadFromText(QStringLiteral(R"(object F: TForm
+  ClientWidth = 300
+  ClientHeight = 250
+  object Pc: TPageControl
+    Width = 280
+    Height = 200
+    ActivePage = Wp1
+    object Wp1: TTabSheet%1
+    end
+    object Wp2: TTabSheet%2
+    end
+  end
+end)")
+                           .arg(QString::fromLatin1(label).arg(QStringLiteral("Shown")),
+                                QString::fromLatin1(label).arg(QStringLiteral("Hidden")))
+                           .toUtf8()
+                           .toStdString(),
+                       QStringLiteral("hiddenpage"));
+    auto find = [&](const char* name) {
+        return dynamic_cast<TVQRichLabel*>(form->FindComponent(QString::fromLatin1(name)));
+    };
+    TVQRichLabel* shown = find("Shown");
+    TVQRichLabel* hidden = find("Hidden");
+    auto* pc = dynamic_cast<TPageControl*>(form->FindComponent(QStringLiteral("Pc")));
+    ASSERT_TRUE(shown && hidden && pc);
+    auto laidOut = [](TVQRichLabel* l) {
+        return l->Document()->firstBlock().layout()->lineCount() > 0;
+    };
+    EXPECT_FALSE(laidOut(hidden));
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Widget()));
+    EXPECT_TRUE(laidOut(shown));
+    EXPECT_FALSE(laidOut(hidden));
+    const int height = shown->Height();
+    EXPECT_GT(height, 20);
+    EXPECT_LT(height, 120);
+    pc->SetActivePage(dynamic_cast<TTabSheet*>(form->FindComponent(QStringLiteral("Wp2"))));
+    ASSERT_NE(hidden->Widget(), nullptr);
+    EXPECT_TRUE(laidOut(hidden));
+    EXPECT_EQ(hidden->BoundsRect(), Bounds(8, 8, 200, height));
+    EXPECT_EQ(hidden->Widget()->geometry().height(), height);
 }
 
 } // namespace
