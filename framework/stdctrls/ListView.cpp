@@ -3,12 +3,12 @@
 #include "framework/controls/Application.h"
 #include "framework/graphics/ChangeLink.h"
 #include "framework/graphics/ImageList.h"
+#include "framework/stdctrls/IndexSuffix.h"
 #include "framework/system/ScopedChange.h"
 
 #include <QIcon>
 #include <QListWidget>
 #include <QPixmap>
-#include <QRegularExpression>
 
 VQ_PUBLISH(TListView) {
     using C = TListView;
@@ -47,12 +47,6 @@ public:
     using QListWidget::QListWidget;
     bool Editing() const { return state() == EditingState; }
 };
-
-const QRegularExpression& IndexSuffix() {
-    static const QRegularExpression re(QStringLiteral("^(.*) \\[(-?\\d+)\\]$"),
-                                       QRegularExpression::DotMatchesEverythingOption);
-    return re;
-}
 
 } // namespace
 
@@ -117,7 +111,7 @@ TStrings* TListView::Items() const {
     FStrings.Clear();
     for (const auto& it : FItems) {
         String line = it->FCaption;
-        if (it->FImageIndex != -1 || IndexSuffix().match(it->FCaption).hasMatch())
+        if (it->FImageIndex != -1 || HasIndexSuffix(it->FCaption, 1))
             line += QStringLiteral(" [%1]").arg(it->FImageIndex);
         FStrings.Add(line);
     }
@@ -128,9 +122,12 @@ void TListView::SetItems(TStrings* value) {
     std::vector<std::pair<String, int>> items;
     for (int i = 0; i < value->Count(); ++i) {
         const String s = value->Strings(i);
-        const QRegularExpressionMatch m = IndexSuffix().match(s);
-        items.emplace_back(m.hasMatch() ? m.captured(1) : s,
-                           m.hasMatch() ? m.captured(2).toInt() : -1);
+        String text;
+        int index;
+        if (SplitIndexSuffix(s, 1, text, &index))
+            items.emplace_back(text, index);
+        else
+            items.emplace_back(s, -1);
     }
     Clear();
     for (const auto& [caption, image] : items)

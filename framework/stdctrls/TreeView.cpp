@@ -3,11 +3,11 @@
 #include "framework/controls/Application.h"
 #include "framework/graphics/ChangeLink.h"
 #include "framework/graphics/ImageList.h"
+#include "framework/stdctrls/IndexSuffix.h"
 
 #include <QHeaderView>
 #include <QIcon>
 #include <QPixmap>
-#include <QRegularExpression>
 #include <QTreeWidget>
 
 VQ_PUBLISH(TTreeView) {
@@ -36,16 +36,6 @@ VQ_PUBLISH(TTreeView) {
     P.Event("OnEnter", &C::OnEnter, "TNotifyEvent");
     P.Event("OnExit", &C::OnExit, "TNotifyEvent");
 }
-
-namespace {
-
-const QRegularExpression& IndexSuffix() {
-    static const QRegularExpression re(QStringLiteral("^(.*) \\[(-?\\d+),(-?\\d+)\\]$"),
-                                       QRegularExpression::DotMatchesEverythingOption);
-    return re;
-}
-
-} // namespace
 
 // Nodes -------------------------------------------------------------------------------------------
 
@@ -146,8 +136,7 @@ TStrings* TTreeView::Items() const {
     FOutline.Clear();
     for (const TTreeNode* n : AllNodes()) {
         String line = String(n->Level() * 2, u' ') + n->FText;
-        if (n->FImageIndex != -1 || n->FSelectedIndex != -1 ||
-            IndexSuffix().match(n->FText).hasMatch())
+        if (n->FImageIndex != -1 || n->FSelectedIndex != -1 || HasIndexSuffix(n->FText, 2))
             line += QStringLiteral(" [%1,%2]").arg(n->FImageIndex).arg(n->FSelectedIndex);
         FOutline.Add(line);
     }
@@ -172,11 +161,10 @@ void TTreeView::SetItems(TStrings* value) {
         if (line.Level > previous + 1)
             throw EStringListError(
                 QStringLiteral("Tree outline line %1 is indented too far").arg(i + 1));
-        const QRegularExpressionMatch m = IndexSuffix().match(line.Text);
-        if (m.hasMatch()) {
-            line.Text = m.captured(1);
-            line.Image = m.captured(2).toInt();
-            line.Selected = m.captured(3).toInt();
+        int indexes[2];
+        if (SplitIndexSuffix(line.Text, 2, line.Text, indexes)) {
+            line.Image = indexes[0];
+            line.Selected = indexes[1];
         }
         lines.push_back(line);
     }
