@@ -1,21 +1,16 @@
 // Program start until the main window is shown, for three programs, each a fresh process timed
 // from launch until it prints its ready marker (so each pays the process start, Qt's platform
 // start-up and font loading as a real start does), with its peak resident memory at that moment:
-// - the demonstration program (units, every window read from its description, main window shown);
+// - the demonstration program, startup_demo: its main() up to the main window shown;
 // - its peer, startup_peer: the same main window written by hand in Qt Widgets;
-// - a bare Qt program showing one empty window of the same size, the floor.
+// - startup_bare, a Qt program showing one empty window of the same size, the floor.
 // Goals: demo no slower than the peer, within 1.5x the bare window, memory within peer + 10 %.
 
 #include "StartupReady.h"
-#include "app/DemoProgram.h"
-#include "framework/controls/Application.h"
-#include "framework/graphics/FontPreload.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QWidget>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -23,57 +18,10 @@
 
 namespace {
 
-// With VQ_STARTUP_PHASES set, the demo child prints where its time went (to stderr), the first
-// thing to look at before changing the start.
-class TPhases {
-public:
-    TPhases() : FOn(!qEnvironmentVariableIsEmpty("VQ_STARTUP_PHASES")) { FTimer.start(); }
-    void Mark(const char* phase) {
-        if (!FOn) return;
-        const qint64 now = FTimer.nsecsElapsed();
-        std::fprintf(stderr, "  %-26s %6.1f ms  peak %6.1f MB\n", phase, double(now - FLast) / 1e6,
-                     double(StartupPeakKb()) / 1024);
-        FLast = now;
-    }
-
-private:
-    bool FOn;
-    QElapsedTimer FTimer;
-    qint64 FLast = 0;
-};
-
-int ChildDemo(int argc, char** argv) {
-    TPhases phases;
-    // As the program's main does.
-    TFontPreload fonts;
-    phases.Mark("font preload started");
-    QApplication app(argc, argv);
-    phases.Mark("QApplication");
-    TDemoProgram program;
-    program.Start();
-    phases.Mark("units and windows made");
-    TForm* main = Application->MainForm();
-    main->Show();
-    phases.Mark("main window shown");
-    StartupReportWhenExposed(main->Widget());
-    phases.Mark("exposed");
-    return 0;
-}
-
-int ChildBare(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle(QStringLiteral("Bare"));
-    w.resize(422, 373);
-    w.show();
-    StartupReportWhenExposed(&w);
-    return 0;
-}
-
 enum Slot { SlotBare, SlotPeer, SlotDemo, SlotCount };
 const char* const SlotNames[SlotCount] = {"bare Qt", "Qt peer", "demo"};
 
-QString Self, Peer;
+QString Bare, Peer, Demo;
 double TotalSeconds[SlotCount] = {};
 double TotalPeakKb[SlotCount] = {};
 int64_t Runs[SlotCount] = {};
@@ -119,13 +67,13 @@ void Launch(benchmark::State& state, Slot slot, const QString& program, const QS
 }
 
 void BM_StartBareQt(benchmark::State& state) {
-    Launch(state, SlotBare, Self, {QStringLiteral("--child-bare")});
+    Launch(state, SlotBare, Bare, {});
 }
 void BM_StartQtPeer(benchmark::State& state) {
     Launch(state, SlotPeer, Peer, {});
 }
 void BM_StartDemo(benchmark::State& state) {
-    Launch(state, SlotDemo, Self, {QStringLiteral("--child-demo")});
+    Launch(state, SlotDemo, Demo, {});
 }
 
 BENCHMARK(BM_StartBareQt)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -156,12 +104,12 @@ void PrintSummary() {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 1 && std::strcmp(argv[1], "--child-demo") == 0) return ChildDemo(argc, argv);
-    if (argc > 1 && std::strcmp(argv[1], "--child-bare") == 0) return ChildBare(argc, argv);
 
     QCoreApplication app(argc, argv);
-    Self = QCoreApplication::applicationFilePath();
-    Peer = QCoreApplication::applicationDirPath() + QStringLiteral("/startup_peer");
+    const QString dir = QCoreApplication::applicationDirPath();
+    Bare = dir + QStringLiteral("/startup_bare");
+    Peer = dir + QStringLiteral("/startup_peer");
+    Demo = dir + QStringLiteral("/startup_demo");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

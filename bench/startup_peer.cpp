@@ -84,8 +84,8 @@ int main(int argc, char** argv) {
         auto* sheet = new QWidget;
         for (int i = 0; i < page.count; ++i)
             AddItem(sheet, page.items[i]);
-        const int index = pages->addTab(sheet, QString::fromLatin1(page.caption));
-        if (std::strcmp(page.caption, "Calendar") == 0) pages->setCurrentIndex(index);
+        // The first page, the welcome page, shows at start, as in the demo.
+        pages->addTab(sheet, QString::fromLatin1(page.caption));
     }
     const QFont labelFont = PixelFont("Liberation Sans", 13, true);
     TitleLabel(&window, "Visit us at www.example.com:", {12, 312, 273, 16}, labelFont,
