@@ -1,5 +1,6 @@
 #include "framework/graphics/Font.h"
 
+#include "framework/graphics/FontPreload.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/system/MathUtils.h"
 
@@ -126,6 +127,7 @@ String TFont::MapFamily(const String& name) {
 
 const QFont& TFont::Handle() const {
     if (FHandleValid) return FHandle;
+    TFontPreload::WaitForRunning();
     QFont f(MapFamily(FName));
     f.setBold(FStyle.Contains(fsBold));
     f.setItalic(FStyle.Contains(fsItalic));

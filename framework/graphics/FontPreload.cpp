@@ -2,22 +2,57 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <atomic>
+#include <future>
+#include <mutex>
 #include <system_error>
 
+namespace {
+
+std::mutex RunningMutex;
+// Ready once the running preload has loaded the configuration; invalid when none runs.
+std::shared_future<void> RunningLoad;
+// Set once nothing is left to wait for, so that later font uses skip the lock.
+std::atomic<bool> NothingToWait{false};
+
+} // namespace
+
 TFontPreload::TFontPreload() {
+    std::promise<void> loaded;
+    std::shared_future<void> load = loaded.get_future().share();
     try {
         // The library keeps one configuration for the process; a second loader at the same
-        // time (Qt's) just finds it loaded, or loads its own and keeps whichever came first.
-        FThread = std::thread([] { FcInit(); });
+        // time (Qt's) would load its own and keep whichever came first.
+        FThread = std::thread([done = std::move(loaded)]() mutable {
+            FcInit();
+            done.set_value();
+        });
     } catch (const std::system_error&) {
         // No thread: Qt loads the configuration itself when it first needs it.
+        return;
     }
+    const std::lock_guard lock(RunningMutex);
+    RunningLoad = load;
+    NothingToWait = false;
 }
 
 TFontPreload::~TFontPreload() {
     Wait();
+    const std::lock_guard lock(RunningMutex);
+    RunningLoad = {};
 }
 
 void TFontPreload::Wait() {
     if (FThread.joinable()) FThread.join();
+}
+
+void TFontPreload::WaitForRunning() {
+    if (NothingToWait.load(std::memory_order_acquire)) return;
+    std::shared_future<void> load;
+    {
+        const std::lock_guard lock(RunningMutex);
+        load = RunningLoad;
+    }
+    if (load.valid()) load.wait();
+    NothingToWait.store(true, std::memory_order_release);
 }

@@ -5,8 +5,8 @@
 // Reads the system's font configuration on a worker thread while the rest of the program
 // starts. Loading it is the largest single cost of showing the first text (several
 // milliseconds of configuration files and caches); started before the QApplication, it runs
-// beside Qt's own start-up, and the first text measurement finds it done. Create one at the
-// top of main; the object waits for the thread when it goes.
+// beside Qt's own start-up. Create one at the top of main; the object waits for the thread
+// when it goes.
 class TFontPreload {
 public:
     TFontPreload();
@@ -16,6 +16,10 @@ public:
 
     // Waits until the configuration is loaded (or loading failed).
     void Wait();
+    // Waits for the preload running in the process, if any. The framework calls it before
+    // its first use of a font: the configuration library would otherwise read the whole
+    // configuration a second time on this thread rather than wait for the first reading.
+    static void WaitForRunning();
 
 private:
     std::thread FThread;

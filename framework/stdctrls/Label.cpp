@@ -59,6 +59,20 @@ unsigned TLabel::DrawTextFlags() const {
 
 void TLabel::AdjustBounds() {
     if (!FAutoSize || Loading()) return;
+    // Without a window nothing shows the size before it is read or the window is made: it is
+    // measured then, and a label of a window not shown yet opens no font at start.
+    if (!HandleAllocated()) {
+        SetSizePending();
+        return;
+    }
+    Measure();
+}
+
+void TLabel::SettlePendingSize() {
+    if (FAutoSize && !Loading()) Measure();
+}
+
+void TLabel::Measure() {
     String text = Caption();
     // An empty caption (or a lone accelerator mark) still has the height of one line.
     if (text.isEmpty() || (FShowAccelChar && text == QStringLiteral("&"))) text += u' ';

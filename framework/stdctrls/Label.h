@@ -42,8 +42,10 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    // Sizes the label to its text when AutoSize is set.
+    // Sizes the label to its text when AutoSize is set (without a window, once the size is
+    // needed: see SetSizePending).
     virtual void AdjustBounds();
+    void SettlePendingSize() override;
     // The flags of DrawText for the current settings.
     unsigned DrawTextFlags() const;
 
@@ -55,4 +57,6 @@ private:
     bool FShowAccelChar = true;
     bool FTransparent = false;
     bool FWordWrap = false;
+
+    void Measure();
 };

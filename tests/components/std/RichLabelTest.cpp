@@ -6,6 +6,8 @@
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/stdctrls/ComCtrls.h"
+#include "framework/stdctrls/Label.h"
+#include "framework/stdctrls/StdCtrls.h"
 
 #include <QImage>
 #include <QTest>
@@ -349,6 +351,7 @@ namespace {
 // then take the same height as if laid out at once.
 TEST(RichLabelOnPage, HiddenPageLabelsLayOutWhenNeeded) {
     RegisterVQStdCmpClasses();
+    RegisterStdCtrlsClasses();
     const char* label = R"(
       object %1: TVQRichLabel
         Left = 8
@@ -369,6 +372,11 @@ TEST(RichLabelOnPage, HiddenPageLabelsLayOutWhenNeeded) {
     object Wp1: TTabSheet%1
     end
     object Wp2: TTabSheet%2
+      object Plain: TLabel
+        Left = 8
+        Top = 150
+        Caption = 'A plain label'
+      end
     end
   end
 end)")
@@ -400,6 +408,11 @@ end)")
     EXPECT_TRUE(laidOut(hidden));
     EXPECT_EQ(hidden->BoundsRect(), Bounds(8, 8, 200, height));
     EXPECT_EQ(hidden->Widget()->geometry().height(), height);
+    // A plain auto-sized label of the page is measured by then too, its window with it.
+    auto* plain = dynamic_cast<TLabel*>(form->FindComponent(QStringLiteral("Plain")));
+    ASSERT_TRUE(plain && plain->Widget());
+    EXPECT_GT(plain->Width(), 40);
+    EXPECT_EQ(plain->Widget()->size(), QSize(plain->Width(), plain->Height()));
 }
 
 } // namespace
