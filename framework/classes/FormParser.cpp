@@ -1,8 +1,10 @@
 #include "framework/classes/FormParser.h"
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 
 void RaiseReadError(const String& source, int line, const String& message) {
     throw EReadError(QStringLiteral("%1(%2): %3").arg(source).arg(line).arg(message));
@@ -21,12 +23,20 @@ bool IsIdentChar(char c) {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-int HexValue(char c) {
+constexpr int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+
+// HexValue for every byte, -1 where it is no digit.
+constexpr auto kHexDigit = [] {
+    std::array<int8_t, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[size_t(c)] = int8_t(HexValue(char(c)));
+    return table;
+}();
 
 void AppendUtf8(std::string& out, uint32_t cp) {
     if (cp < 0x80) {
@@ -322,7 +332,11 @@ private:
                         ++FP;
                         break;
                     }
-                    out += *FP++;
+                    // The plain run up to the next quote or line end, in one piece.
+                    const char* run = FP;
+                    while (FP < FEnd && *FP != '\'' && *FP != '\n' && *FP != '\r')
+                        ++FP;
+                    out.append(run, size_t(FP - run));
                 }
             } else if (FP < FEnd && *FP == '#') {
                 ++FP;
@@ -363,30 +377,34 @@ private:
     }
 
     void Binary(std::string& out) {
+        // Images run to many kilobytes: decoded straight into room made for all of it.
+        const auto* close = static_cast<const char*>(std::memchr(FP, '}', size_t(FEnd - FP)));
+        const char* end = close ? close : FEnd;
+        const size_t start = out.size();
+        out.resize(start + size_t(end - FP) / 2);
+        char* w = out.data() + start;
         int high = -1;
-        for (;;) {
-            if (FP >= FEnd) Fail(QStringLiteral("expected '}' but found end of text"));
-            const char c = *FP++;
-            if (c == '}') break;
-            if (c == '\n') {
+        for (; FP < end; ++FP) {
+            const auto c = static_cast<unsigned char>(*FP);
+            const int h = kHexDigit[c];
+            if (h >= 0) {
+                if (high < 0) {
+                    high = h;
+                } else {
+                    *w++ = char((high << 4) | h);
+                    high = -1;
+                }
+            } else if (c == '\n') {
                 ++FLine;
-                continue;
-            }
-            if (c == ' ' || c == '\t' || c == '\r') continue;
-            const int h = HexValue(c);
-            if (h < 0) {
-                const auto u = static_cast<unsigned char>(c);
+            } else if (c != ' ' && c != '\t' && c != '\r') {
                 Fail(QStringLiteral("invalid hexadecimal digit %1 in binary data")
-                         .arg(u > 0x20 && u < 0x7F ? QStringLiteral("'%1'").arg(QChar(u))
-                                                   : QStringLiteral("#%1").arg(int(u))));
-            }
-            if (high < 0) {
-                high = h;
-            } else {
-                out += char((high << 4) | h);
-                high = -1;
+                         .arg(c > 0x20 && c < 0x7F ? QStringLiteral("'%1'").arg(QChar(c))
+                                                   : QStringLiteral("#%1").arg(int(c))));
             }
         }
+        if (!close) Fail(QStringLiteral("expected '}' but found end of text"));
+        ++FP;
+        out.resize(size_t(w - out.data()));
         if (high >= 0) Fail(QStringLiteral("odd number of hexadecimal digits in binary data"));
     }
 

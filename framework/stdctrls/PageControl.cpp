@@ -203,7 +203,19 @@ void TPageControl::Change() {
 // Tab layout -----------------------------------------------------------------------------------
 
 int TPageControl::RowHeight() const {
-    return TabSize(QString()).height();
+    if (FRowHeight < 0) FRowHeight = TabSize(QString()).height();
+    return FRowHeight;
+}
+
+int TPageControl::TabWidth(const QString& caption) const {
+    auto it = FTabWidths.constFind(caption);
+    if (it == FTabWidths.constEnd()) it = FTabWidths.insert(caption, TabSize(caption).width());
+    return *it;
+}
+
+void TPageControl::ForgetTabSizes() {
+    FTabWidths.clear();
+    FRowHeight = -1;
 }
 
 QSize TPageControl::TabSize(const QString& caption) const {
@@ -269,6 +281,8 @@ bool TPageControl::ScrollTabs(bool forward) {
 }
 
 void TPageControl::UpdateTabs() {
+    // Loaded lays the tabs out once all pages and captions are read.
+    if (Loading()) return;
     FTabs.clear();
     const int rowHeight = RowHeight();
     const int available = std::max(1, Width() - 2 * kStripMargin);
@@ -277,7 +291,7 @@ void TPageControl::UpdateTabs() {
     int rowWidth = 0;
     for (TTabSheet* p : FPages) {
         if (!p->TabVisible()) continue;
-        const int w = TabSize(p->Caption()).width();
+        const int w = TabWidth(p->Caption());
         if (FMultiLine && !rows.back().empty() && rowWidth + w > available) {
             rows.emplace_back();
             rowWidth = 0;
@@ -395,6 +409,8 @@ void TPageControl::Resize() {
 
 void TPageControl::CreateWnd() {
     TWinControl::CreateWnd();
+    // Measured in the window's style from now on.
+    ForgetTabSizes();
     UpdateTabs();
 }
 
@@ -405,6 +421,7 @@ void TPageControl::UpdateWidgetFont() {
 
 void TPageControl::FontChanged() {
     TWinControl::FontChanged();
+    ForgetTabSizes();
     UpdateTabs();
 }
 

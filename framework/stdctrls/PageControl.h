@@ -11,6 +11,7 @@
 
 #include "framework/controls/WinControl.h"
 
+#include <QHash>
 #include <QRect>
 #include <QSize>
 #include <vector>
@@ -97,6 +98,10 @@ private:
     int TabStripHeight() const;
     int RowHeight() const;
     QSize TabSize(const QString& caption) const;
+    // Tab widths by caption and the row height: measuring is most of a layout's cost, and
+    // the tabs are laid out again on every page, caption, size or activation change.
+    int TabWidth(const QString& caption) const;
+    void ForgetTabSizes();
     int ScrollButtonWidth() const;
     void PaintScrollButtons(QPainter& p, QWidget* widget);
 
@@ -104,6 +109,8 @@ private:
     TTabSheet* FActivePage = nullptr;
     bool FMultiLine = false;
     std::vector<TTab> FTabs;
+    mutable QHash<QString, int> FTabWidths;
+    mutable int FRowHeight = -1;
     int FRowCount = 1;
     int FScrollOffset = 0;
     // Set when the active page changes: the next layout brings its tab into view.

@@ -254,6 +254,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "test.vqf(3): invalid hexadecimal digit 'Z' in binary data"},
         BadInput{"object R: TTestRoot\n  object T: TTestThing\n    Data = {0A1}\n  end\nend",
                  "test.vqf(3): odd number of hexadecimal digits in binary data"},
+        BadInput{"object R: TTestRoot\n  object T: TTestThing\n    Data = {\n      0A1B\n      2C",
+                 "test.vqf(5): expected '}' but found end of text"},
+        BadInput{"object R: TTestRoot\n  object T: TTestThing\n    Data = {\n      0A1B\n    }\n"
+                 "    Colour = clRed\n  end\nend",
+                 "test.vqf(6): Property Colour does not exist in TTestThing"},
         BadInput{"object R: TTestRoot\n  object T: TTestThing\n    Shape = tsOval\n  end\nend",
                  "test.vqf(3): Invalid value tsOval for Shape (TTestShape)"},
         BadInput{"object R: TTestRoot\n  object T: TTestThing\n    Active = 1\n  end\nend",
