@@ -5,6 +5,7 @@
 #include "framework/controls/Screen.h"
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/FontPreload.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/system/ScopedChange.h"
 
@@ -533,6 +534,8 @@ void TControl::SettleSizeNow() {
 void TControl::CreateWnd() {
     if (FWidget) return;
     SettleSize();
+    // Qt's widgets measure and draw text of their own from here on.
+    TFontPreload::WaitForRunning();
     FPlainWidget = false;
     QWidget* w = CreateWidget(ParentWidget());
     FWidget = w;

@@ -509,7 +509,7 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const String& text) {
 }
 
 int TCanvas::TextWidth(const String& text) const {
-    return QFontMetrics(QtFont()).horizontalAdvance(text);
+    return TFont::Metrics(QtFont()).horizontalAdvance(text);
 }
 
 int TCanvas::TextHeight(const String& text) const {
@@ -517,7 +517,7 @@ int TCanvas::TextHeight(const String& text) const {
 }
 
 TSize TCanvas::TextExtent(const String& text) const {
-    const QFontMetrics fm(QtFont());
+    const QFontMetrics fm = TFont::Metrics(QtFont());
     return {fm.horizontalAdvance(text), fm.height()};
 }
 

@@ -125,9 +125,13 @@ String TFont::MapFamily(const String& name) {
     return name;
 }
 
+QFontMetrics TFont::Metrics(const QFont& font) {
+    TFontPreload::WaitForRunning();
+    return QFontMetrics(font);
+}
+
 const QFont& TFont::Handle() const {
     if (FHandleValid) return FHandle;
-    TFontPreload::WaitForRunning();
     QFont f(MapFamily(FName));
     f.setBold(FStyle.Contains(fsBold));
     f.setItalic(FStyle.Contains(fsItalic));
@@ -143,6 +147,7 @@ const QFont& TFont::Handle() const {
         // A positive height is the whole cell (ascent + descent): scale the em size to fit it.
         QFont probe(f);
         probe.setPixelSize(100);
+        TFontPreload::WaitForRunning();
         const qreal cell = QFontMetricsF(probe).height();
         pixels = cell > 0 ? std::max(1, int(std::lround(FHeight * 100.0 / cell))) : FHeight;
     }

@@ -7,6 +7,7 @@
 #include "framework/graphics/GraphicsObject.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 VQ_ENUM(TFontStyle, uint8_t, fsBold, fsItalic, fsUnderline, fsStrikeOut)
 using TFontStyles = TSet<TFontStyle>;
@@ -48,6 +49,9 @@ public:
     const QFont& Handle() const;
     // The installed family a classic family name stands for (others pass through).
     static String MapFamily(const String& name);
+    // The metrics of a Qt font: the framework's way to measure text. The first call waits
+    // for the font preload (see FontPreload.h), so that nothing reads the configuration twice.
+    static QFontMetrics Metrics(const QFont& font);
 
 private:
     void Changed() override;

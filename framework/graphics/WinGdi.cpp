@@ -1,6 +1,7 @@
 #include "framework/graphics/WinGdi.h"
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Font.h"
 #include "framework/system/MathUtils.h"
 
 #include <QFontMetrics>
@@ -200,7 +201,7 @@ void WrapParagraph(const QFontMetrics& fm, const TTextLine& para, int width, boo
 
 void DrawPrefixText(TCanvas* canvas, QPainter& p, const QString& text, int x, int y, bool prefix,
                     const QColor& color) {
-    const QFontMetrics fm(canvas->QtFont());
+    const QFontMetrics fm = TFont::Metrics(canvas->QtFont());
     TTextLine line;
     line.Text = prefix ? StripPrefixes(text, &line.Underline) : text;
     p.setFont(canvas->QtFont());
@@ -450,7 +451,7 @@ int DrawText(TCanvas* canvas, const String& text, TRect& rc, unsigned format) {
 int DrawText(TCanvas* canvas, const String& text, int count, TRect& rc, unsigned format) {
     if (!canvas) return 0;
     const QString s = count < 0 ? text : text.left(count);
-    const QFontMetrics fm(canvas->QtFont());
+    const QFontMetrics fm = TFont::Metrics(canvas->QtFont());
     const int lineH = fm.height();
     const bool single = format & DT_SINGLELINE;
     const bool tabs = format & DT_EXPANDTABS;
@@ -538,7 +539,7 @@ int DrawText(TCanvas* canvas, const String& text, int count, TRect& rc, unsigned
 bool ExtTextOut(TCanvas* canvas, int x, int y, unsigned options, const TRect* rc,
                 const String& text) {
     if (!canvas) return false;
-    const QFontMetrics fm(canvas->QtFont());
+    const QFontMetrics fm = TFont::Metrics(canvas->QtFont());
     const int w = fm.horizontalAdvance(text), h = fm.height();
     const unsigned align = canvas->TextAlign();
     if (align & TA_UPDATECP) {

@@ -1,6 +1,7 @@
 #include "framework/stdctrls/CustomItemListBox.h"
 
 #include "framework/controls/Application.h"
+#include "framework/graphics/Font.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -29,7 +30,7 @@ public:
             x += glyph.width() + 4;
         }
         const QString text = index.data(Qt::DisplayRole).toString();
-        const QFontMetrics fm(option.font);
+        const QFontMetrics fm = TFont::Metrics(option.font);
         const QRect textRect(x, r.top(), fm.horizontalAdvance(text) + 4, r.height());
         const bool selected = option.state & QStyle::State_Selected;
         const QPalette& pal = option.palette;

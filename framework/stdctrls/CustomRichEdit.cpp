@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/graphics/Font.h"
+#include "framework/graphics/FontPreload.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/rtf/RtfReader.h"
 #include "framework/rtf/RtfWriter.h"
@@ -235,10 +236,11 @@ TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
     FClipboardId = QUuid::createUuid().toByteArray();
     FDocument->setDocumentMargin(1);
     FDocument->setDefaultFont(Font()->Handle());
-    // A document reports content changes only once it has a layout; with no page size that
-    // layout waits until the text's size is needed (see SetLayoutWidth).
-    FDocument->documentLayout();
+    // A document reports content changes only once it has a layout; with no page size (set
+    // first: the layout would lay out the empty document) that layout waits until the
+    // text's size is needed (see SetLayoutWidth).
     FDocument->setPageSize(QSizeF(0, 0));
+    FDocument->documentLayout();
     QObject::connect(FDocument.get(), &QTextDocument::contentsChange, FDocument.get(),
                      [this](int, int removed, int added) {
                          if (removed || added) ContentsChanged();
@@ -491,6 +493,7 @@ void TCustomRichEdit::ApplyFormattingRect() {
 }
 
 int TCustomRichEdit::ContentHeight(int width) const {
+    TFontPreload::WaitForRunning();
     SetLayoutWidth(FWordWrap ? std::max(1, width) : -1, true);
     return int(qCeil(FDocument->size().height()));
 }

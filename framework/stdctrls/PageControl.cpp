@@ -223,7 +223,7 @@ QSize TPageControl::TabSize(const QString& caption) const {
     // height is the classic one.
     QWidget* w = Widget();
     QStyle* style = w ? w->style() : QApplication::style();
-    const QFontMetrics fm(Font()->Handle());
+    const QFontMetrics fm = TFont::Metrics(Font()->Handle());
     QStyleOptionTab opt;
     if (w) opt.initFrom(w);
     opt.fontMetrics = fm;
@@ -237,6 +237,7 @@ QSize TPageControl::TabSize(const QString& caption) const {
 }
 
 int TPageControl::TabStripHeight() const {
+    EnsureTabs();
     return kStripMargin + FRowCount * RowHeight();
 }
 
@@ -251,6 +252,7 @@ int TPageControl::ScrollButtonWidth() const {
 }
 
 TRect TPageControl::ScrollButtonRect(bool forward) const {
+    EnsureTabs();
     if (!FScrollButtons) return TRect{};
     const int w = ScrollButtonWidth();
     const int right = Width() - kStripMargin - (forward ? 0 : w);
@@ -259,6 +261,7 @@ TRect TPageControl::ScrollButtonRect(bool forward) const {
 }
 
 bool TPageControl::ScrollTabs(bool forward) {
+    EnsureTabs();
     if (!FScrollButtons || FTabs.empty()) return false;
     // Tab edges in unscrolled coordinates; the new offset starts the row at one of them.
     std::vector<int> edges;
@@ -283,6 +286,23 @@ bool TPageControl::ScrollTabs(bool forward) {
 void TPageControl::UpdateTabs() {
     // Loaded lays the tabs out once all pages and captions are read.
     if (Loading()) return;
+    if (!HandleAllocated()) {
+        // Nothing shows the tabs yet: they are measured once the window is made or a tab's
+        // place or a page's bounds are asked for (a window not shown opens no font).
+        FTabsPending = true;
+        for (TTabSheet* p : FPages)
+            p->TabsPending();
+        return;
+    }
+    LayOutTabs();
+}
+
+void TPageControl::EnsureTabs() const {
+    if (FTabsPending) const_cast<TPageControl*>(this)->LayOutTabs();
+}
+
+void TPageControl::LayOutTabs() {
+    FTabsPending = false;
     FTabs.clear();
     const int rowHeight = RowHeight();
     const int available = std::max(1, Width() - 2 * kStripMargin);
@@ -371,6 +391,7 @@ void TPageControl::LayoutPages() {
 }
 
 const TPageControl::TTab* TPageControl::FindTab(const TTabSheet* page) const {
+    EnsureTabs();
     for (const TTab& t : FTabs)
         if (t.Page == page) return &t;
     return nullptr;
@@ -387,6 +408,7 @@ int TPageControl::TabRow(const TTabSheet* page) const {
 }
 
 TTabSheet* TPageControl::PageAt(int x, int y) const {
+    EnsureTabs();
     if (y >= TabStripHeight()) return nullptr;
     if (FScrollButtons && x >= ScrollButtonRect(false).Left) return nullptr;
     for (const TTab& t : FTabs)
@@ -490,7 +512,7 @@ void TPageControl::PaintWindow(QWidget* widget) {
     auto drawTab = [&](const TTab& t, size_t index) {
         QStyleOptionTab opt;
         opt.initFrom(widget);
-        opt.fontMetrics = QFontMetrics(Font()->Handle());
+        opt.fontMetrics = TFont::Metrics(Font()->Handle());
         opt.rect = t.Rect;
         opt.text = t.Page->Caption();
         opt.shape = QTabBar::RoundedNorth;

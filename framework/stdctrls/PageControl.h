@@ -48,7 +48,7 @@ public:
     TTabSheet* PageAt(int x, int y) const;
     // Geometry for tests and painting: the number of tab rows, a page's tab rectangle (empty
     // when the tab is hidden) and its row counted from the page upwards (0: next to the page).
-    int RowCount() const { return FRowCount; }
+    int RowCount() const { return EnsureTabs(), FRowCount; }
     TRect TabRect(const TTabSheet* page) const;
     int TabRow(const TTabSheet* page) const;
     // Where the pages sit, in client coordinates.
@@ -89,8 +89,11 @@ private:
     void InsertPage(TTabSheet* page);
     void RemovePage(TTabSheet* page);
     void MovePage(TTabSheet* page, int index);
-    // Recomputes the tabs' rows and rectangles and places the pages.
+    // Recomputes the tabs' rows and rectangles and places the pages (without a window, when
+    // next needed: EnsureTabs).
     void UpdateTabs();
+    void EnsureTabs() const;
+    void LayOutTabs();
     void LayoutPages();
     // Activates by the user's action; false when OnChanging refused.
     bool ChangeActivePage(TTabSheet* page);
@@ -111,6 +114,7 @@ private:
     std::vector<TTab> FTabs;
     mutable QHash<QString, int> FTabWidths;
     mutable int FRowHeight = -1;
+    bool FTabsPending = false;
     int FRowCount = 1;
     int FScrollOffset = 0;
     // Set when the active page changes: the next layout brings its tab into view.

@@ -82,6 +82,10 @@ void TTabSheet::VisibleChanged() {
     TWinControl::VisibleChanged();
 }
 
+void TTabSheet::SettlePendingSize() {
+    if (FPageControl) FPageControl->EnsureTabs();
+}
+
 void TTabSheet::TextChanged() {
     TWinControl::TextChanged();
     if (FPageControl) FPageControl->UpdateTabs();

@@ -33,8 +33,12 @@ protected:
     // A page's controls get their windows when the page is first shown.
     bool DefersChildHandles() const override { return !Visible(); }
 
+    // Its bounds wait for the page control's tab layout.
+    void SettlePendingSize() override;
+
 private:
     friend class TPageControl;
+    void TabsPending() { SetSizePending(); }
     TPageControl* FPageControl = nullptr;
     bool FTabVisible = true;
 };

@@ -132,7 +132,7 @@ int TToolButton::NeededWidth() const {
     TToolBar* bar = ToolBar();
     int w = bar ? bar->ButtonWidth() : Width();
     if (ShowsCaption()) {
-        const QFontMetrics fm(Font()->Handle());
+        const QFontMetrics fm = TFont::Metrics(Font()->Handle());
         QString text = Caption();
         text.remove(u'&');
         w = std::max(w, fm.horizontalAdvance(text) + kCaptionPadding);
@@ -222,7 +222,7 @@ void TToolButton::Paint() {
     TImageList* images = bar ? bar->Images() : nullptr;
     const bool image = images && FImageIndex >= 0 && FImageIndex < images->Count();
     int contentTop = (Height() - (image ? images->Height() : 0)) / 2;
-    const QFontMetrics fm(Font()->Handle());
+    const QFontMetrics fm = TFont::Metrics(Font()->Handle());
     if (image && caption) contentTop = (Height() - images->Height() - fm.height()) / 2;
     if (image)
         images->Draw(Canvas(), (Width() - images->Width()) / 2 + shift, contentTop + shift,

@@ -220,7 +220,11 @@ TEST_F(PageControl, MultiLineTabsWrapIntoRowsAndTheActiveRowMovesDown) {
         sheet->SetCaption(QString::fromLatin1(caption));
         sheet->SetPageControl(Pc);
     }
+    // Without a window the tabs are laid out when first needed: reading a page's bounds
+    // first finds them placed below all the rows.
+    const TRect page = Pc->Pages(0)->BoundsRect();
     ASSERT_GT(Pc->RowCount(), 1);
+    EXPECT_EQ(page, Pc->DisplayRect());
     const int rows = Pc->RowCount();
     Pc->SetActivePage(Pc->Pages(0));
     TTabSheet* last = Pc->Pages(Pc->PageCount() - 1);
