@@ -1,6 +1,7 @@
 #include "framework/graphics/Bitmap.h"
 
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/ImageData.h"
 #include "framework/graphics/WinGdi.h"
 
 #include <QBuffer>
@@ -208,7 +209,7 @@ void TBitmap::LoadFromStream(const QByteArray& data) {
         Changed();
         return;
     }
-    const QImage img = QImage::fromData(data);
+    const QImage img = DecodeImage(data);
     if (img.isNull()) throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid"));
     const bool mono = img.format() == QImage::Format_Mono || img.format() == QImage::Format_MonoLSB;
     FMonochrome = mono;

@@ -1,6 +1,7 @@
 #include "framework/graphics/Icon.h"
 
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/ImageData.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -70,6 +71,7 @@ void TIcon::LoadFromStream(const QByteArray& data) {
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    UseImageFormatOf(reader, data);
     QImage best;
     // An icon file holds several sizes: keep the largest.
     for (int i = 0, n = std::max(1, reader.imageCount()); i < n; ++i) {

@@ -3,6 +3,7 @@
 #include "framework/classes/Component.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/ImageData.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -231,7 +232,7 @@ void TImageList::SetImageData(const QByteArray& value) {
         Clear();
         return;
     }
-    const QImage strip = QImage::fromData(value);
+    const QImage strip = DecodeImage(value);
     if (strip.isNull()) throw EInvalidGraphic(QStringLiteral("Image list data is not valid"));
     if (strip.height() != FHeight || strip.width() % FWidth != 0)
         throw EInvalidGraphic(

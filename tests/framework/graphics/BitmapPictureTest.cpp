@@ -5,6 +5,7 @@
 #include "framework/classes/FormReader.h"
 #include "framework/classes/FormWriter.h"
 #include "framework/graphics/Icon.h"
+#include "framework/graphics/ImageData.h"
 #include "framework/graphics/Metafile.h"
 #include "framework/graphics/Picture.h"
 #include "framework/graphics/WinGdi.h"
@@ -71,6 +72,32 @@ TEST(BitmapTest, UnreadableDataRaisesAndKeepsTheContent) {
     const QImage before = bmp.Image();
     EXPECT_THROW(bmp.LoadFromStream(QByteArray("BMnot really a bitmap")), EInvalidGraphic);
     EXPECT_EQ(bmp.Image(), before);
+}
+
+// Stored pictures are read by the reader their signature names; data of any other format Qt
+// reads still loads (found by Qt's probing).
+TEST(BitmapTest, EveryFormatQtReadsLoadsWhateverItsSignature) {
+    QImage image(3, 2, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    for (const char* format : {"BMP", "PNG", "ICO", "JPEG", "PPM", "XPM"}) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(image.save(&buffer, format)) << format;
+        const char* named = ImageFormatOf(data);
+        EXPECT_EQ(named != nullptr, QByteArray("BMP PNG ICO JPEG").contains(format)) << format;
+        TBitmap bmp;
+        bmp.LoadFromStream(data);
+        EXPECT_EQ(QSize(bmp.Width(), bmp.Height()), QSize(3, 2)) << format;
+    }
+    // Qt writes no GIF: the smallest one there is, a single pixel.
+    const QByteArray gif("GIF89a\x01\0\x01\0\x80\0\0\0\0\0\xff\xff\xff,\0\0\0\0\x01\0\x01\0\0"
+                         "\x02\x02\x44\x01\0;",
+                         35);
+    EXPECT_STREQ(ImageFormatOf(gif), "gif");
+    TBitmap bmp;
+    bmp.LoadFromStream(gif);
+    EXPECT_EQ(QSize(bmp.Width(), bmp.Height()), QSize(1, 1));
 }
 
 TEST(BitmapTest, PngWithAlphaLoadsOverWhite) {
