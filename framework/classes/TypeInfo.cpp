@@ -2,6 +2,7 @@
 
 #include "framework/classes/Component.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -192,13 +193,27 @@ void TClassInfo::Build() const {
     if (FBuilt) return;
     FBuilt = true;
     if (FPublish) FPublish(const_cast<TClassInfo&>(*this));
-    FIndex.reserve(FProps.size());
-    for (size_t i = 0; i < FProps.size(); ++i)
-        FIndex.emplace(LowerAscii(FProps[i].Name), i);
+    FIndex.reserve(FOwnProps.size());
+    for (size_t i = 0; i < FOwnProps.size(); ++i)
+        FIndex.emplace(LowerAscii(FOwnProps[i].Name), i);
 }
 
 const std::vector<TPropInfo>& TClassInfo::Properties() const {
     Build();
+    if (!FMerged) {
+        FMerged = true;
+        if (FInherits) FProps = FParent->Properties();
+        for (const TPropInfo& own : FOwnProps) {
+            // Republishing keeps the inherited position and takes the new declaration.
+            auto it = std::find_if(FProps.begin(), FProps.end(), [&](const TPropInfo& p) {
+                return SameTextAscii(p.Name, own.Name);
+            });
+            if (it != FProps.end())
+                *it = own;
+            else
+                FProps.push_back(own);
+        }
+    }
     return FProps;
 }
 
@@ -211,10 +226,11 @@ const TPropInfo* TClassInfo::FindProperty(std::string_view name) const {
             buf[i] = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
         }
         auto it = FIndex.find(std::string(buf, name.size()));
-        return it == FIndex.end() ? nullptr : &FProps[it->second];
+        if (it != FIndex.end()) return &FOwnProps[it->second];
+    } else if (auto it = FIndex.find(LowerAscii(name)); it != FIndex.end()) {
+        return &FOwnProps[it->second];
     }
-    auto it = FIndex.find(LowerAscii(name));
-    return it == FIndex.end() ? nullptr : &FProps[it->second];
+    return FInherits ? FParent->FindProperty(name) : nullptr;
 }
 
 const std::vector<TFieldInfo>& TClassInfo::Fields() const {

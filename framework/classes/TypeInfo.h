@@ -207,8 +207,14 @@ private:
     TFactory FFactory;
     TPublishFn FPublish;
     mutable bool FBuilt = false;
+    // What the class publishes itself; with FInherits the parent's list comes first (a
+    // republished name keeps the inherited place). Lookups go to the parent for the rest, so
+    // a class holds no copy of what it inherits until its whole list is asked for (FProps).
+    mutable std::vector<TPropInfo> FOwnProps;
+    mutable std::unordered_map<std::string, size_t> FIndex; // lower-case name -> FOwnProps index
+    mutable bool FInherits = false;
+    mutable bool FMerged = false;
     mutable std::vector<TPropInfo> FProps;
-    mutable std::unordered_map<std::string, size_t> FIndex; // lower-case name -> FProps index
     mutable std::vector<TFieldInfo> FFields;
     mutable std::vector<THandlerInfo> FHandlers;
 };
@@ -235,10 +241,10 @@ template <class C> class TPublisher {
 public:
     explicit TPublisher(TClassInfo& info) : FInfo(info) {}
 
-    // Copies the parent's published list (and root tables) as this class's start.
+    // Starts this class's list with the parent's published list (and root tables).
     void Inherit() {
         if (const TClassInfo* parent = FInfo.FParent) {
-            FInfo.FProps = parent->Properties();
+            FInfo.FInherits = true;
             FInfo.FFields = parent->Fields();
             FInfo.FHandlers = parent->Handlers();
         }
@@ -396,10 +402,9 @@ private:
     }
 
     TPropRef Add(TPropInfo p) {
-        auto& props = FInfo.FProps;
+        auto& props = FInfo.FOwnProps;
         for (size_t i = 0; i < props.size(); ++i)
             if (SameTextAscii(props[i].Name, p.Name)) {
-                // Republishing keeps the inherited position and takes the new declaration.
                 props[i] = std::move(p);
                 return TPropRef(props, i);
             }
