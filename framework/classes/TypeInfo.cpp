@@ -198,6 +198,43 @@ void TClassInfo::Build() const {
         FIndex.emplace(LowerAscii(FOwnProps[i].Name), i);
 }
 
+TPropInfo::TPropInfo() = default;
+TPropInfo::~TPropInfo() = default;
+TPropInfo::TPropInfo(const TPropInfo&) = default;
+TPropInfo::TPropInfo(TPropInfo&&) noexcept = default;
+TPropInfo& TPropInfo::operator=(const TPropInfo&) = default;
+TPropInfo& TPropInfo::operator=(TPropInfo&&) noexcept = default;
+
+TPropRef TClassInfo::AddOwnProperty(TPropInfo&& p) {
+    auto& props = FOwnProps;
+    for (size_t i = 0; i < props.size(); ++i)
+        if (SameTextAscii(props[i].Name, p.Name)) {
+            props[i] = std::move(p);
+            return TPropRef(props, i);
+        }
+    props.push_back(std::move(p));
+    return TPropRef(props, props.size() - 1);
+}
+
+namespace {
+template <class V, class T> void ReplaceByName(V& list, T&& item) {
+    for (auto& e : list)
+        if (SameTextAscii(e.Name, item.Name)) {
+            e = std::move(item);
+            return;
+        }
+    list.push_back(std::move(item));
+}
+} // namespace
+
+void TClassInfo::ReplaceEntry(std::vector<TFieldInfo>& list, TFieldInfo&& item) {
+    ReplaceByName(list, std::move(item));
+}
+
+void TClassInfo::ReplaceEntry(std::vector<THandlerInfo>& list, THandlerInfo&& item) {
+    ReplaceByName(list, std::move(item));
+}
+
 const std::vector<TPropInfo>& TClassInfo::Properties() const {
     Build();
     if (!FMerged) {

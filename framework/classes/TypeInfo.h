@@ -125,6 +125,15 @@ struct TPropInfo {
     std::function<void(TObject*, const std::any&)> SetEvent;
     std::function<bool(const TObject*)> EventAssigned;
 
+    // Out of line: every published property makes and drops one, and fifteen functions a
+    // piece inlined into each class's publishing code made most of the program's size.
+    TPropInfo();
+    ~TPropInfo();
+    TPropInfo(const TPropInfo&);
+    TPropInfo(TPropInfo&&) noexcept;
+    TPropInfo& operator=(const TPropInfo&);
+    TPropInfo& operator=(TPropInfo&&) noexcept;
+
     bool IsOrdinal() const;
     // Stored flag and stored predicate, not the comparison with the default.
     bool IsStored(const TObject* obj) const;
@@ -201,6 +210,10 @@ public:
 private:
     template <class C> friend class TPublisher;
     void Build() const;
+    // Publishing: a name published again replaces its entry in place.
+    TPropRef AddOwnProperty(TPropInfo&& p);
+    static void ReplaceEntry(std::vector<TFieldInfo>& list, TFieldInfo&& item);
+    static void ReplaceEntry(std::vector<THandlerInfo>& list, THandlerInfo&& item);
 
     std::string FName;
     const TClassInfo* FParent;
@@ -235,6 +248,105 @@ template <class T> struct FnTraits;
 template <class R, class... A> struct FnTraits<std::function<R(A...)>> {
     using Type = std::function<R(A...)>;
 };
+// The property kind and access, deduced from the value type. Namespace templates, so that
+// classes publishing the same accessors share one copy of the code.
+template <class T, class Get, class Set> void OrdinalAccess(TPropInfo& p, Get get, Set set) {
+    p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o)); };
+    p.SetOrd = [set](TObject* o, int64_t v) { set(o, static_cast<T>(v)); };
+}
+
+template <class T, class Get, class Set> void Describe(TPropInfo& p, Get get, Set set) {
+    if constexpr (std::is_same_v<T, bool>) {
+        p.Kind = pkBoolean;
+        OrdinalAccess<T>(p, get, set);
+    } else if constexpr (std::is_same_v<T, TColor>) {
+        p.Kind = pkColor;
+        OrdinalAccess<T>(p, get, set);
+    } else if constexpr (std::is_enum_v<T>) {
+        p.Kind = pkEnum;
+        p.Enum = EnumInfo<T>();
+        OrdinalAccess<T>(p, get, set);
+    } else if constexpr (vq_detail::IsSet<T>::value) {
+        p.Kind = pkSet;
+        p.Enum = EnumInfo<typename vq_detail::IsSet<T>::Element>();
+        p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o).Bits()); };
+        p.SetOrd = [set](TObject* o, int64_t v) { set(o, T::FromBits(uint64_t(v))); };
+    } else if constexpr (std::is_integral_v<T>) {
+        p.Kind = std::is_signed_v<T> ? pkInteger : pkUnsigned;
+        OrdinalAccess<T>(p, get, set);
+    } else if constexpr (std::is_floating_point_v<T>) {
+        p.Kind = pkFloat;
+        p.GetFloat = [get](const TObject* o) { return static_cast<double>(get(o)); };
+        p.SetFloat = [set](TObject* o, double v) { set(o, static_cast<T>(v)); };
+    } else if constexpr (std::is_same_v<T, String>) {
+        p.Kind = pkString;
+        p.GetString = get;
+        p.SetString = [set](TObject* o, const String& v) { set(o, v); };
+    } else if constexpr (std::is_same_v<T, QByteArray>) {
+        p.Kind = pkBinary;
+        p.GetBinary = get;
+        p.SetBinary = [set](TObject* o, const QByteArray& v) { set(o, v); };
+    } else if constexpr (std::is_pointer_v<T>) {
+        using U = std::remove_cv_t<std::remove_pointer_t<T>>;
+        if constexpr (std::is_base_of_v<TComponent, U>) {
+            p.Kind = pkComponent;
+            p.RefClass = U::StaticClassType();
+        } else if constexpr (std::is_base_of_v<TStrings, U>) {
+            p.Kind = pkStrings;
+        } else if constexpr (std::is_base_of_v<TCollection, U>) {
+            p.Kind = pkCollection;
+        } else {
+            static_assert(std::is_base_of_v<TPersistent, U>, "unsupported property type");
+            p.Kind = pkObject;
+            p.RefClass = U::StaticClassType();
+        }
+        p.GetObject = [get](const TObject* o) -> TObject* {
+            return const_cast<U*>(static_cast<const U*>(get(o)));
+        };
+        p.SetObject = [set](TObject* o, TObject* v) {
+            U* typed = v ? dynamic_cast<U*>(v) : nullptr;
+            if (v && !typed) throw EPropertyError(QStringLiteral("Invalid property value"));
+            set(o, typed);
+        };
+    } else {
+        static_assert(vq_detail::AlwaysFalse<T>, "unsupported property type");
+    }
+}
+
+// The class whose object an accessor takes: a member pointer's own class when that is a TObject
+// the publishing class C derives from (so every class publishing the member shares the code),
+// else C itself.
+template <class C, class M> struct AccessClass { using Type = C; };
+template <class C, class R, class B> struct AccessClass<C, R B::*> {
+    using Type = std::conditional_t<std::is_base_of_v<TObject, B> && std::is_base_of_v<B, C>, B, C>;
+};
+
+// An event held in a member of O's objects (or of their base).
+template <class O, class Fn, class M> void EventAccess(TPropInfo& p, M member) {
+    p.SetEvent = [member](TObject* o, const std::any& a) {
+        static_cast<O*>(o)->*member = a.has_value() ? std::any_cast<Fn>(a) : Fn();
+    };
+    p.EventAssigned = [member](const TObject* o) {
+        return static_cast<bool>(static_cast<const O*>(o)->*member);
+    };
+}
+
+// A property read by getter and written by setter (std::nullptr_t: read-only), on objects of
+// GetC and SetC.
+template <class GetC, class SetC, class G, class S> void Access(TPropInfo& p, G getter, S setter) {
+    using T = Plain<std::invoke_result_t<G, const GetC*>>;
+    p.Writable = !std::is_same_v<S, std::nullptr_t>;
+    auto get = [getter](const TObject* o) -> T {
+        return std::invoke(getter, static_cast<const GetC*>(o));
+    };
+    auto set = [setter](TObject* o, T v) {
+        if constexpr (!std::is_same_v<S, std::nullptr_t>)
+            std::invoke(setter, static_cast<SetC*>(o), v);
+        else
+            (void)o, (void)v;
+    };
+    Describe<T>(p, get, set);
+}
 } // namespace vq_detail
 
 template <class C> class TPublisher {
@@ -252,20 +364,10 @@ public:
 
     // A property read by getter and written by setter (nullptr for read-only).
     template <class G, class S> TPropRef Property(const char* name, G getter, S setter) {
-        using T = vq_detail::Plain<std::invoke_result_t<G, const C*>>;
         TPropInfo p;
         p.Name = name;
-        p.Writable = !std::is_same_v<S, std::nullptr_t>;
-        auto get = [getter](const TObject* o) -> T {
-            return std::invoke(getter, static_cast<const C*>(o));
-        };
-        auto set = [setter](TObject* o, T v) {
-            if constexpr (!std::is_same_v<S, std::nullptr_t>)
-                std::invoke(setter, static_cast<C*>(o), v);
-            else
-                (void)o, (void)v;
-        };
-        Describe<T>(p, get, set);
+        vq_detail::Access<typename vq_detail::AccessClass<C, G>::Type,
+                          typename vq_detail::AccessClass<C, S>::Type>(p, getter, setter);
         return Add(std::move(p));
     }
 
@@ -286,12 +388,7 @@ public:
         p.Kind = pkEvent;
         p.EventType = typeid(Fn);
         p.EventTypeName = typeName;
-        p.SetEvent = [member](TObject* o, const std::any& a) {
-            static_cast<C*>(o)->*member = a.has_value() ? std::any_cast<Fn>(a) : Fn();
-        };
-        p.EventAssigned = [member](const TObject* o) {
-            return static_cast<bool>(static_cast<const C*>(o)->*member);
-        };
+        vq_detail::EventAccess<typename vq_detail::AccessClass<C, F B::*>::Type, Fn>(p, member);
         return Add(std::move(p));
     }
 
@@ -337,87 +434,12 @@ public:
     }
 
 private:
-    template <class T, class Get, class Set> static void Describe(TPropInfo& p, Get get, Set set) {
-        if constexpr (std::is_same_v<T, bool>) {
-            p.Kind = pkBoolean;
-            OrdinalAccess<T>(p, get, set);
-        } else if constexpr (std::is_same_v<T, TColor>) {
-            p.Kind = pkColor;
-            OrdinalAccess<T>(p, get, set);
-        } else if constexpr (std::is_enum_v<T>) {
-            p.Kind = pkEnum;
-            p.Enum = EnumInfo<T>();
-            OrdinalAccess<T>(p, get, set);
-        } else if constexpr (vq_detail::IsSet<T>::value) {
-            p.Kind = pkSet;
-            p.Enum = EnumInfo<typename vq_detail::IsSet<T>::Element>();
-            p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o).Bits()); };
-            p.SetOrd = [set](TObject* o, int64_t v) { set(o, T::FromBits(uint64_t(v))); };
-        } else if constexpr (std::is_integral_v<T>) {
-            p.Kind = std::is_signed_v<T> ? pkInteger : pkUnsigned;
-            OrdinalAccess<T>(p, get, set);
-        } else if constexpr (std::is_floating_point_v<T>) {
-            p.Kind = pkFloat;
-            p.GetFloat = [get](const TObject* o) { return static_cast<double>(get(o)); };
-            p.SetFloat = [set](TObject* o, double v) { set(o, static_cast<T>(v)); };
-        } else if constexpr (std::is_same_v<T, String>) {
-            p.Kind = pkString;
-            p.GetString = get;
-            p.SetString = [set](TObject* o, const String& v) { set(o, v); };
-        } else if constexpr (std::is_same_v<T, QByteArray>) {
-            p.Kind = pkBinary;
-            p.GetBinary = get;
-            p.SetBinary = [set](TObject* o, const QByteArray& v) { set(o, v); };
-        } else if constexpr (std::is_pointer_v<T>) {
-            using U = std::remove_cv_t<std::remove_pointer_t<T>>;
-            if constexpr (std::is_base_of_v<TComponent, U>) {
-                p.Kind = pkComponent;
-                p.RefClass = U::StaticClassType();
-            } else if constexpr (std::is_base_of_v<TStrings, U>) {
-                p.Kind = pkStrings;
-            } else if constexpr (std::is_base_of_v<TCollection, U>) {
-                p.Kind = pkCollection;
-            } else {
-                static_assert(std::is_base_of_v<TPersistent, U>, "unsupported property type");
-                p.Kind = pkObject;
-                p.RefClass = U::StaticClassType();
-            }
-            p.GetObject = [get](const TObject* o) -> TObject* {
-                return const_cast<U*>(static_cast<const U*>(get(o)));
-            };
-            p.SetObject = [set](TObject* o, TObject* v) {
-                U* typed = v ? dynamic_cast<U*>(v) : nullptr;
-                if (v && !typed) throw EPropertyError(QStringLiteral("Invalid property value"));
-                set(o, typed);
-            };
-        } else {
-            static_assert(vq_detail::AlwaysFalse<T>, "unsupported property type");
-        }
+    TPropRef Add(TPropInfo&& p) { return FInfo.AddOwnProperty(std::move(p)); }
+    static void Replace(std::vector<TFieldInfo>& list, TFieldInfo&& item) {
+        TClassInfo::ReplaceEntry(list, std::move(item));
     }
-
-    template <class T, class Get, class Set>
-    static void OrdinalAccess(TPropInfo& p, Get get, Set set) {
-        p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o)); };
-        p.SetOrd = [set](TObject* o, int64_t v) { set(o, static_cast<T>(v)); };
-    }
-
-    TPropRef Add(TPropInfo p) {
-        auto& props = FInfo.FOwnProps;
-        for (size_t i = 0; i < props.size(); ++i)
-            if (SameTextAscii(props[i].Name, p.Name)) {
-                props[i] = std::move(p);
-                return TPropRef(props, i);
-            }
-        props.push_back(std::move(p));
-        return TPropRef(props, props.size() - 1);
-    }
-    template <class V, class T> static void Replace(V& list, T item) {
-        for (auto& e : list)
-            if (SameTextAscii(e.Name, item.Name)) {
-                e = std::move(item);
-                return;
-            }
-        list.push_back(std::move(item));
+    static void Replace(std::vector<THandlerInfo>& list, THandlerInfo&& item) {
+        TClassInfo::ReplaceEntry(list, std::move(item));
     }
 
     TClassInfo& FInfo;
