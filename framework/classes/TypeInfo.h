@@ -322,7 +322,8 @@ template <class C, class R, class B> struct AccessClass<C, R B::*> {
 };
 
 // An event held in a member of O's objects (or of their base).
-template <class O, class Fn, class M> void EventAccess(TPropInfo& p, M member) {
+// Not inlined: one copy per accessor type serves every class publishing it.
+template <class O, class Fn, class M> [[gnu::noinline]] void EventAccess(TPropInfo& p, M member) {
     p.SetEvent = [member](TObject* o, const std::any& a) {
         static_cast<O*>(o)->*member = a.has_value() ? std::any_cast<Fn>(a) : Fn();
     };
@@ -333,7 +334,8 @@ template <class O, class Fn, class M> void EventAccess(TPropInfo& p, M member) {
 
 // A property read by getter and written by setter (std::nullptr_t: read-only), on objects of
 // GetC and SetC.
-template <class GetC, class SetC, class G, class S> void Access(TPropInfo& p, G getter, S setter) {
+template <class GetC, class SetC, class G, class S>
+[[gnu::noinline]] void Access(TPropInfo& p, G getter, S setter) {
     using T = Plain<std::invoke_result_t<G, const GetC*>>;
     p.Writable = !std::is_same_v<S, std::nullptr_t>;
     auto get = [getter](const TObject* o) -> T {
