@@ -430,9 +430,10 @@ void TPageControl::Resize() {
 }
 
 void TPageControl::CreateWnd() {
-    TWinControl::CreateWnd();
-    // Measured in the window's style from now on.
+    // Measured in the window's style from now on: forgotten before the pages' windows are
+    // made, as the first of them lays the tabs out (settling its size) with the new window.
     ForgetTabSizes();
+    TWinControl::CreateWnd();
     UpdateTabs();
 }
 
