@@ -478,8 +478,8 @@ void TCustomRichEdit::ApplyFormattingRect() {
     const TRect r = EffectiveFormattingRect();
     auto* e = static_cast<TEditWidget*>(TextEdit());
     if (!e) {
-        // Without a window the text is laid out for the rectangle it will have, so that text
-        // loaded now is laid out once.
+        // Without a window the rectangle's width waits for the first layout (SetLayoutWidth);
+        // a document laid out already follows it.
         SetLayoutWidth(FWordWrap ? std::max(1, r.Width()) : -1, false);
         return;
     }
