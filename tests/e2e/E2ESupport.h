@@ -62,6 +62,12 @@ public:
         std::free(e);
         return e == nullptr;
     }
+    // Releases every key this program grabbed; returns once the server has done it, so a
+    // grab by another connection right after cannot be processed first.
+    void UngrabAll() {
+        xcb_ungrab_key(FConn, XCB_GRAB_ANY, FRoot, XCB_MOD_MASK_ANY);
+        std::free(xcb_get_input_focus_reply(FConn, xcb_get_input_focus(FConn), nullptr));
+    }
     // Presses of a key that reached this program's window since the last call.
     int KeyPresses(uint8_t keycode) {
         int n = 0;

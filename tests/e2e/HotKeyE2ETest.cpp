@@ -188,10 +188,7 @@ TEST_F(HotKeyE2E, ReleasingLetsAnotherProgramTakeIt) {
     ctrlG->SetEnabled(false);
     EXPECT_EQ(ctrlG->State(), THotKeyState::Idle);
     EXPECT_TRUE(other.Grab(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_2, g)); // NumLock variant too
-    xcb_ungrab_key(other.Connection(), XCB_GRAB_ANY,
-                   xcb_setup_roots_iterator(xcb_get_setup(other.Connection())).data->root,
-                   XCB_MOD_MASK_ANY);
-    xcb_flush(other.Connection());
+    other.UngrabAll();
     ctrlG->SetEnabled(true); // the same combination again
     EXPECT_EQ(ctrlG->State(), THotKeyState::Grabbed);
     ctrlG->SetHotKey(0);
