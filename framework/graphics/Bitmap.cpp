@@ -16,7 +16,7 @@ public:
     bool IsMonochrome() const override { return FOwner->FMonochrome; }
 
 protected:
-    QImage* OwnImage() const override { return &FOwner->FImage; }
+    QImage* OwnImage() const override { return &FOwner->Pixels(); }
     void ImageModified() override { FOwner->ImageChanged(); }
 
 private:
@@ -37,6 +37,7 @@ TBitmap::~TBitmap() = default;
 
 void TBitmap::Assign(const TPersistent* Source) {
     if (!Source) {
+        FEncoded.Clear();
         FImage = QImage();
         FMonochrome = false;
         Changed();
@@ -45,6 +46,7 @@ void TBitmap::Assign(const TPersistent* Source) {
     if (auto* src = dynamic_cast<const TBitmap*>(Source)) {
         if (src == this) return;
         FImage = src->FImage;
+        FEncoded = src->FEncoded;
         FMonochrome = src->FMonochrome;
         FTransparentColor = src->FTransparentColor;
         FTransparentMode = src->FTransparentMode;
@@ -59,6 +61,7 @@ void TBitmap::Assign(const TPersistent* Source) {
             img = QImage(graphic->Width(), graphic->Height(), QImage::Format_RGB32);
             img.fill(Qt::white);
         }
+        FEncoded.Clear();
         FImage = img;
         FMonochrome = false;
         if (!img.isNull()) graphic->Draw(Canvas(), Rect(0, 0, img.width(), img.height()));
@@ -68,12 +71,27 @@ void TBitmap::Assign(const TPersistent* Source) {
     TGraphic::Assign(Source);
 }
 
+QImage& TBitmap::Pixels() const {
+    if (FEncoded.Pending()) {
+        FImage = AsPixels(FEncoded.Decode());
+        Normalise();
+    }
+    return FImage;
+}
+
+qreal TBitmap::DevicePixelRatio() const {
+    if (FEncoded.Pending()) return 1;
+    return FImage.isNull() ? FRatio : FImage.devicePixelRatio();
+}
+
 int TBitmap::Width() const {
+    if (FEncoded.Pending()) return FEncoded.Size().width();
     if (FImage.devicePixelRatio() == 1) return FImage.width();
     return qRound(FImage.deviceIndependentSize().width());
 }
 
 int TBitmap::Height() const {
+    if (FEncoded.Pending()) return FEncoded.Size().height();
     if (FImage.devicePixelRatio() == 1) return FImage.height();
     return qRound(FImage.deviceIndependentSize().height());
 }
@@ -81,6 +99,7 @@ int TBitmap::Height() const {
 void TBitmap::SetDevicePixelRatio(qreal value) {
     if (value <= 0 || value == DevicePixelRatio()) return;
     const int width = Width(), height = Height();
+    FEncoded.Clear();
     FImage = QImage();
     FRatio = value;
     SetSize(width, height);
@@ -96,12 +115,13 @@ void TBitmap::SetSize(int width, int height) {
         img = QImage(qCeil(width * ratio), qCeil(height * ratio), QImage::Format_RGB32);
         img.setDevicePixelRatio(ratio);
         img.fill(Qt::white);
-        if (!FImage.isNull()) {
+        if (!Empty()) {
             QPainter p(&img);
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(0, 0, FImage);
+            p.drawImage(0, 0, Pixels());
         }
     }
+    FEncoded.Clear();
     FImage = img;
     Changed();
 }
@@ -113,8 +133,8 @@ void TBitmap::SetMonochrome(bool value) {
     Changed();
 }
 
-void TBitmap::Normalise() {
-    if (!FMonochrome || FImage.isNull()) return;
+void TBitmap::Normalise() const {
+    if (!FMonochrome || Pixels().isNull()) return;
     for (int y = 0; y < FImage.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(FImage.scanLine(y));
         for (int x = 0; x < FImage.width(); ++x)
@@ -124,10 +144,13 @@ void TBitmap::Normalise() {
 
 TColor TBitmap::TransparentColor() const {
     if (FTransparentMode == tmFixed) return FTransparentColor;
-    if (FImage.isNull()) return clDefault;
+    if (Empty()) return clDefault;
     TColor c = clWhite;
     if (!FMonochrome) {
-        const QRgb px = FImage.pixel(0, FImage.height() - 1);
+        // Pixels still kept as bytes (a hidden window's picture) stay so.
+        const QImage image = FEncoded.Pending() ? AsPixels(FEncoded.BottomLeft()) : Pixels();
+        if (image.isNull()) return clDefault;
+        const QRgb px = image.pixel(0, image.height() - 1);
         c = RGB(qRed(px), qGreen(px), qBlue(px));
     }
     return MakeColor(uint32_t(c) | PaletteRelativeFlag);
@@ -158,20 +181,21 @@ TCanvas* TBitmap::Canvas() {
     return FCanvas.get();
 }
 
+QImage TBitmap::AsPixels(const QImage& image) {
+    if (image.isNull()) return {};
+    if (!image.hasAlphaChannel()) return image.convertToFormat(QImage::Format_RGB32);
+    // See-through pixels become white, as on a freshly made bitmap.
+    QImage img(image.size(), QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.drawImage(0, 0, image);
+    p.end();
+    return img;
+}
+
 void TBitmap::SetImage(const QImage& image) {
-    if (image.isNull()) {
-        FImage = QImage();
-    } else if (image.hasAlphaChannel()) {
-        // See-through pixels become white, as on a freshly made bitmap.
-        QImage img(image.size(), QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        p.drawImage(0, 0, image);
-        p.end();
-        FImage = img;
-    } else {
-        FImage = image.convertToFormat(QImage::Format_RGB32);
-    }
+    FEncoded.Clear();
+    FImage = AsPixels(image);
     Normalise();
     Changed();
 }
@@ -182,30 +206,38 @@ void TBitmap::ImageChanged() {
 }
 
 void TBitmap::Draw(TCanvas* canvas, const TRect& rect) const {
-    if (!canvas || FImage.isNull()) return;
-    const QRect src = FImage.rect();
+    if (!canvas || Empty()) return;
+    const QImage& image = Pixels();
+    const QRect src = image.rect();
     const QRect dst(rect.Left, rect.Top, rect.Width(), rect.Height());
-    if (FImage.devicePixelRatio() != 1 && dst.size() == QSize(Width(), Height()) &&
-        !Transparent() && !FMonochrome && canvas->CopyMode() == cmSrcCopy) {
+    if (image.devicePixelRatio() != 1 && dst.size() == QSize(Width(), Height()) && !Transparent() &&
+        !FMonochrome && canvas->CopyMode() == cmSrcCopy) {
         // Pixel for pixel onto a device of the same ratio, so the copy stays sharp.
         canvas->Paint([&](QPainter& p) {
             p.setCompositionMode(QPainter::CompositionMode_Source);
-            p.drawImage(dst.topLeft(), FImage);
+            p.drawImage(dst.topLeft(), image);
         });
         return;
     }
     if (Transparent())
-        StretchBltImageTransparent(canvas, dst, FImage, src, TransparentColor());
+        StretchBltImageTransparent(canvas, dst, image, src, TransparentColor());
     else
-        StretchBltImage(canvas, dst, FImage, src, FMonochrome, clWhite,
+        StretchBltImage(canvas, dst, image, src, FMonochrome, clWhite,
                         uint32_t(canvas->CopyMode()));
 }
 
 void TBitmap::LoadFromStream(const QByteArray& data) {
     if (data.isEmpty()) {
-        if (FImage.isNull()) return;
+        if (Empty()) return;
+        FEncoded.Clear();
         FImage = QImage();
         FMonochrome = false;
+        Changed();
+        return;
+    }
+    if (FEncoded.Keep(data)) {
+        FImage = QImage();
+        FMonochrome = FEncoded.Monochrome();
         Changed();
         return;
     }
@@ -217,13 +249,14 @@ void TBitmap::LoadFromStream(const QByteArray& data) {
 }
 
 QByteArray TBitmap::SaveToStream() const {
-    if (FImage.isNull()) return {};
+    if (Empty()) return {};
+    const QImage& image = Pixels();
     QByteArray out;
     QBuffer buffer(&out);
     buffer.open(QIODevice::WriteOnly);
     if (FMonochrome)
-        FImage.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(&buffer, "BMP");
+        image.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither).save(&buffer, "BMP");
     else
-        FImage.save(&buffer, "BMP");
+        image.save(&buffer, "BMP");
     return out;
 }

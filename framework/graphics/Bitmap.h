@@ -3,6 +3,7 @@
 // with a canvas of its own for drawing on it.
 
 #include "framework/graphics/Graphic.h"
+#include "framework/graphics/ImageData.h"
 
 #include <QImage>
 #include <memory>
@@ -19,7 +20,7 @@ public:
     ~TBitmap() override;
     void Assign(const TPersistent* Source) override;
 
-    bool Empty() const override { return FImage.isNull(); }
+    bool Empty() const override { return FImage.isNull() && !FEncoded.Pending(); }
     // Sizes in logical pixels: the image's pixels divided by DevicePixelRatio.
     int Width() const override;
     void SetWidth(int value) override { SetSize(value, Height()); }
@@ -30,7 +31,7 @@ public:
     // Image pixels per logical pixel: 1. An off-screen buffer for a screen scaled by a factor
     // takes that factor, so what is drawn on it in logical coordinates stays sharp when copied
     // to the screen. A change keeps the logical size and leaves the pixels white.
-    qreal DevicePixelRatio() const { return FImage.isNull() ? FRatio : FImage.devicePixelRatio(); }
+    qreal DevicePixelRatio() const;
     void SetDevicePixelRatio(qreal value);
 
     // Monochrome (false): converting to monochrome turns light pixels white, dark ones black.
@@ -48,13 +49,14 @@ public:
     TCanvas* Canvas();
 
     // The pixels (Format_RGB32). SetImage copies the given image into the bitmap.
-    const QImage& Image() const { return FImage; }
+    const QImage& Image() const { return Pixels(); }
     void SetImage(const QImage& image);
     // Whether a pixel counts as a 1 bit when the bitmap is used as a monochrome source.
     static bool IsWhiteBit(QRgb pixel) { return qGray(pixel) >= 128; }
 
     void Draw(TCanvas* canvas, const TRect& rect) const override;
-    // BMP or PNG data (anything Qt reads); saves as BMP.
+    // BMP or PNG data (anything Qt reads); saves as BMP. Well-formed BMP and PNG data is kept
+    // as it is until the pixels are first needed.
     void LoadFromStream(const QByteArray& data) override;
     QByteArray SaveToStream() const override;
 
@@ -64,9 +66,15 @@ public:
 private:
     friend class TCanvasScope;
     class TBitmapCanvas;
-    void Normalise();
+    // The pixels, decoded first while the bitmap still holds its picture's bytes.
+    QImage& Pixels() const;
+    // An image as a bitmap holds it: RGB32, see-through pixels white.
+    static QImage AsPixels(const QImage& image);
+    void Normalise() const;
 
-    QImage FImage;
+    // Mutable: decoding the kept bytes on first use changes nothing a caller can see.
+    mutable QImage FImage;
+    mutable TEncodedImage FEncoded;
     bool FMonochrome = false;
     TColor FTransparentColor = clDefault;
     TTransparentMode FTransparentMode = tmAuto;

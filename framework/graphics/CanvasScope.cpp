@@ -17,7 +17,7 @@ TCanvasScope::TCanvasScope(TCanvas* canvas, QWidget* widget, TPoint origin)
 }
 
 TCanvasScope::TCanvasScope(TCanvas* canvas, TBitmap* bitmap)
-    : FCanvas(canvas), FPainter(std::make_unique<QPainter>(&bitmap->FImage)) {
+    : FCanvas(canvas), FPainter(std::make_unique<QPainter>(&bitmap->Pixels())) {
     FCanvas->SetPainter(FPainter.get());
 }
 

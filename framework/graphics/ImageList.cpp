@@ -49,8 +49,25 @@ void TImageList::SetSize(int width, int height) {
     if (width == FWidth && height == FHeight) return;
     FWidth = width;
     FHeight = height;
+    FStrip.Clear();
     FImages.clear();
     Changed();
+}
+
+int TImageList::Count() const {
+    if (FStrip.Pending()) return FStrip.Size().width() / FWidth;
+    return int(FImages.size());
+}
+
+void TImageList::Settle() const {
+    if (FStrip.Pending()) Cut(FStrip.Decode());
+}
+
+void TImageList::Cut(const QImage& strip) const {
+    const QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
+    FImages.clear();
+    for (int i = 0; i < argb.width() / FWidth; ++i)
+        FImages.push_back(argb.copy(i * FWidth, 0, FWidth, FHeight));
 }
 
 void TImageList::SetMasked(bool value) {
@@ -67,6 +84,7 @@ void TImageList::SetBkColor(TColor value) {
 
 int TImageList::AddPieces(const QImage& argb) {
     if (argb.isNull()) return -1;
+    Settle();
     const int first = Count();
     const int pieces = std::max(1, argb.width() / FWidth);
     for (int i = 0; i < pieces; ++i)
@@ -114,6 +132,7 @@ int TImageList::AddMasked(const TBitmap* image, TColor maskColor) {
 
 int TImageList::AddImage(const QImage& image) {
     if (image.isNull()) return -1;
+    Settle();
     const int first = Count();
     FImages.push_back(image.convertToFormat(QImage::Format_ARGB32).copy(0, 0, FWidth, FHeight));
     Changed();
@@ -124,6 +143,7 @@ void TImageList::Replace(int index, const TBitmap* image, const TBitmap* mask) {
     if (index < 0 || index >= Count())
         throw EInvalidOperation(QStringLiteral("Invalid image list index"));
     if (!image || image->Empty()) return;
+    Settle();
     FImages[size_t(index)] = Combine(image, mask).copy(0, 0, FWidth, FHeight);
     Changed();
 }
@@ -131,6 +151,7 @@ void TImageList::Replace(int index, const TBitmap* image, const TBitmap* mask) {
 void TImageList::Delete(int index) {
     if (index < 0 || index >= Count())
         throw EInvalidOperation(QStringLiteral("Invalid image list index"));
+    Settle();
     FImages.erase(FImages.begin() + index);
     Changed();
 }
@@ -139,6 +160,7 @@ void TImageList::Move(int curIndex, int newIndex) {
     if (curIndex < 0 || curIndex >= Count() || newIndex < 0 || newIndex >= Count())
         throw EInvalidOperation(QStringLiteral("Invalid image list index"));
     if (curIndex == newIndex) return;
+    Settle();
     QImage img = FImages[size_t(curIndex)];
     FImages.erase(FImages.begin() + curIndex);
     FImages.insert(FImages.begin() + newIndex, img);
@@ -146,13 +168,16 @@ void TImageList::Move(int curIndex, int newIndex) {
 }
 
 void TImageList::Clear() {
-    if (FImages.empty()) return;
+    if (Count() == 0) return;
+    FStrip.Clear();
     FImages.clear();
     Changed();
 }
 
 QImage TImageList::Image(int index) const {
     if (index < 0 || index >= Count()) return {};
+    Settle();
+    if (index >= Count()) return {}; // the kept strip failed to decode after all
     if (FMasked) return FImages[size_t(index)];
     return FImages[size_t(index)]
         .convertToFormat(QImage::Format_RGB32)
@@ -211,6 +236,7 @@ void TImageList::UnRegisterChanges(TChangeLink* link) {
 }
 
 QByteArray TImageList::ImageData() const {
+    Settle();
     if (FImages.empty()) return {};
     QImage strip(FWidth * Count(), FHeight, QImage::Format_ARGB32);
     strip.fill(0);
@@ -232,17 +258,26 @@ void TImageList::SetImageData(const QByteArray& value) {
         Clear();
         return;
     }
-    const QImage strip = DecodeImage(value);
-    if (strip.isNull()) throw EInvalidGraphic(QStringLiteral("Image list data is not valid"));
-    if (strip.height() != FHeight || strip.width() % FWidth != 0)
+    TEncodedImage kept;
+    QImage strip;
+    QSize size;
+    if (kept.Keep(value)) {
+        size = kept.Size();
+    } else {
+        strip = DecodeImage(value);
+        if (strip.isNull()) throw EInvalidGraphic(QStringLiteral("Image list data is not valid"));
+        size = strip.size();
+    }
+    if (size.height() != FHeight || size.width() % FWidth != 0)
         throw EInvalidGraphic(
             Exception::Format(QStringLiteral("Image list data of %dx%d does not fit images of "
                                              "%dx%d"),
-                              {QString::number(strip.width()), QString::number(strip.height()),
+                              {QString::number(size.width()), QString::number(size.height()),
                                QString::number(FWidth), QString::number(FHeight)}));
-    const QImage argb = strip.convertToFormat(QImage::Format_ARGB32);
-    FImages.clear();
-    for (int i = 0; i < strip.width() / FWidth; ++i)
-        FImages.push_back(argb.copy(i * FWidth, 0, FWidth, FHeight));
+    FStrip = kept;
+    if (FStrip.Pending())
+        FImages.clear();
+    else
+        Cut(strip);
     Changed();
 }

@@ -6,6 +6,7 @@
 #include "framework/classes/Component.h"
 #include "framework/graphics/ChangeLink.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/graphics/ImageData.h"
 
 #include <QImage>
 #include <vector>
@@ -25,7 +26,7 @@ public:
     int Height() const { return FHeight; }
     void SetHeight(int value);
     void SetSize(int width, int height);
-    int Count() const { return int(FImages.size()); }
+    int Count() const;
     // Whether masks are kept (true); without, every image draws opaque.
     bool Masked() const { return FMasked; }
     void SetMasked(bool value);
@@ -61,7 +62,8 @@ public:
     // Fires after every change, before the change links.
     TNotifyEvent OnChange;
 
-    // The strip of all images as PNG (empty for an empty list), and loading it back.
+    // The strip of all images as PNG (empty for an empty list), and loading it back. A
+    // well-formed strip is cut into images when they are first needed.
     QByteArray ImageData() const;
     void SetImageData(const QByteArray& value);
 
@@ -70,11 +72,16 @@ protected:
 
 private:
     int AddPieces(const QImage& argb);
+    // Cuts the kept strip into the images; Cut: a strip of Width-wide images.
+    void Settle() const;
+    void Cut(const QImage& strip) const;
 
     int FWidth = 16;
     int FHeight = 16;
     bool FMasked = true;
     TColor FBkColor = clNone;
-    std::vector<QImage> FImages; // Format_ARGB32, FWidth x FHeight
+    // Mutable: cutting the kept strip on first use changes nothing a caller can see.
+    mutable std::vector<QImage> FImages; // Format_ARGB32, FWidth x FHeight
+    mutable TEncodedImage FStrip;
     std::vector<TChangeLink*> FLinks;
 };

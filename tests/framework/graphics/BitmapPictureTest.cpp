@@ -11,6 +11,7 @@
 #include "framework/graphics/WinGdi.h"
 
 #include <QBuffer>
+#include <QtEndian>
 #include <memory>
 
 namespace {
@@ -98,6 +99,83 @@ TEST(BitmapTest, EveryFormatQtReadsLoadsWhateverItsSignature) {
     TBitmap bmp;
     bmp.LoadFromStream(gif);
     EXPECT_EQ(QSize(bmp.Width(), bmp.Height()), QSize(1, 1));
+}
+
+// Well-formed BMP and PNG bytes wait undecoded until the pixels are needed; anything else is
+// decoded (and refused) where it is loaded. A bitmap answers the same either way.
+TEST(BitmapTest, PictureBytesWaitOnlyWhenWhole) {
+    QImage image(5, 3, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 30));
+    image.setPixel(0, 2, qRgb(1, 2, 3));
+    auto encode = [](const QImage& img, const char* format) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        img.save(&buffer, format);
+        return data;
+    };
+    const QByteArray bmp = encode(image, "BMP"), png = encode(image, "PNG");
+    const QByteArray monoPng = encode(image.convertToFormat(QImage::Format_Mono), "PNG");
+    QByteArray badCrc = png;
+    badCrc[badCrc.indexOf("IDAT") + 6] = char(badCrc[badCrc.indexOf("IDAT") + 6] ^ 0x55);
+    QByteArray noIdat = png;
+    const qsizetype idat = png.indexOf("IDAT") - 4;
+    noIdat.remove(idat, qsizetype(12 + qFromBigEndian<quint32>(png.constData() + idat)));
+    const struct {
+        const char* name;
+        QByteArray data;
+        bool kept, loads;
+    } cases[] = {
+        {"bmp", bmp, true, true},
+        {"png", png, true, true},
+        {"one-bit png", monoPng, true, true},
+        {"jpeg", encode(image, "JPEG"), false, true},
+        {"truncated png", png.left(png.size() - 20), false, false},
+        {"png with a bad crc", badCrc, false, false},
+        {"png without pixels", noIdat, false, false},
+        {"bmp header only", bmp.left(10), false, false},
+    };
+    EXPECT_EQ(Crc32("123456789", 9), 0xCBF43926u); // the check value of this CRC
+    for (const auto& c : cases) {
+        TEncodedImage kept;
+        EXPECT_EQ(kept.Keep(c.data), c.kept) << c.name;
+        EXPECT_EQ(kept.Pending(), c.kept) << c.name;
+        TBitmap lazy;
+        if (!c.loads) {
+            EXPECT_THROW(lazy.LoadFromStream(c.data), EInvalidGraphic) << c.name;
+            continue;
+        }
+        lazy.LoadFromStream(c.data);
+        const QImage decoded = DecodeImage(c.data);
+        // Asked before the pixels, then after.
+        for (int pass = 0; pass < 2; ++pass) {
+            EXPECT_EQ(QSize(lazy.Width(), lazy.Height()), decoded.size()) << c.name;
+            EXPECT_EQ(lazy.Monochrome(), decoded.format() == QImage::Format_Mono) << c.name;
+            EXPECT_FALSE(lazy.Empty()) << c.name;
+            const QRgb corner = decoded.pixel(0, decoded.height() - 1);
+            EXPECT_EQ(lazy.TransparentColor(),
+                      lazy.Monochrome()
+                          ? MakeColor(0x02FFFFFF)
+                          : MakeColor(uint32_t(RGB(qRed(corner), qGreen(corner), qBlue(corner))) |
+                                      0x02000000))
+                << c.name;
+            EXPECT_EQ(lazy.Image().pixel(1, 1) | 0xFF000000, decoded.pixel(1, 1) | 0xFF000000)
+                << c.name;
+        }
+    }
+    // Chunks that check out around a body that does not inflate: found out at first use, when
+    // the bitmap turns empty and draws nothing.
+    QByteArray broken = png;
+    const qsizetype body = broken.indexOf("IDAT") + 4;
+    const auto length = qFromBigEndian<quint32>(broken.constData() + body - 8);
+    for (quint32 i = 0; i < length; ++i)
+        broken[body + i] = char(0xFF);
+    qToBigEndian(Crc32(broken.constData() + body - 4, length + 4), broken.data() + body + length);
+    TBitmap lazy;
+    lazy.LoadFromStream(broken);
+    EXPECT_EQ(lazy.Width(), 5);
+    EXPECT_TRUE(lazy.Image().isNull());
+    EXPECT_TRUE(lazy.Empty());
 }
 
 TEST(BitmapTest, PngWithAlphaLoadsOverWhite) {
