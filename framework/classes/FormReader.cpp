@@ -214,7 +214,7 @@ private:
             }
             break;
         case pkObject:
-            if (v.Kind == V::vkIdent && SameTextAscii(v.Ident, "nil") && p.SetObject)
+            if (v.Kind == V::vkIdent && SameTextAscii(v.Ident, "nil"))
                 p.SetObject(obj, nullptr);
             else
                 Expected(v, p, "its nested properties (Name.Property = value)");
@@ -228,7 +228,7 @@ private:
                                         .arg(QString::fromStdString(p.Name)));
                 list.Add(QString::fromUtf8(item.Str.data(), qsizetype(item.Str.size())));
             }
-            if (p.Writable && p.SetObject)
+            if (p.Writable)
                 p.SetObject(obj, &list);
             else if (auto* target = dynamic_cast<TStrings*>(p.GetObject(obj)))
                 target->Assign(&list);

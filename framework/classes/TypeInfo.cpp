@@ -205,6 +205,70 @@ TPropInfo::TPropInfo(TPropInfo&&) noexcept = default;
 TPropInfo& TPropInfo::operator=(const TPropInfo&) = default;
 TPropInfo& TPropInfo::operator=(TPropInfo&&) noexcept = default;
 
+void TPropInfo::Call(bool kindFits, const TObject* obj, TPropAccessOp op, void* value) const {
+    if (!kindFits)
+        throw EPropertyError(
+            QStringLiteral("Property %1 is %2")
+                .arg(QString::fromStdString(Name), QString::fromLatin1(PropKindName(Kind))));
+    // Reading goes through the same function as writing; it changes nothing.
+    Access(const_cast<TObject*>(obj), op, value);
+}
+
+namespace {
+bool IsObjectKind(TPropKind kind) {
+    return kind == pkObject || kind == pkStrings || kind == pkComponent || kind == pkCollection;
+}
+} // namespace
+
+int64_t TPropInfo::GetOrd(const TObject* obj) const {
+    int64_t value = 0;
+    Call(IsOrdinal(), obj, TPropAccessOp::Read, &value);
+    return value;
+}
+void TPropInfo::SetOrd(TObject* obj, int64_t value) const {
+    Call(IsOrdinal(), obj, TPropAccessOp::Write, &value);
+}
+double TPropInfo::GetFloat(const TObject* obj) const {
+    double value = 0;
+    Call(Kind == pkFloat, obj, TPropAccessOp::Read, &value);
+    return value;
+}
+void TPropInfo::SetFloat(TObject* obj, double value) const {
+    Call(Kind == pkFloat, obj, TPropAccessOp::Write, &value);
+}
+String TPropInfo::GetString(const TObject* obj) const {
+    String value;
+    Call(Kind == pkString, obj, TPropAccessOp::Read, &value);
+    return value;
+}
+void TPropInfo::SetString(TObject* obj, const String& value) const {
+    Call(Kind == pkString, obj, TPropAccessOp::Write, const_cast<String*>(&value));
+}
+TObject* TPropInfo::GetObject(const TObject* obj) const {
+    TObject* value = nullptr;
+    Call(IsObjectKind(Kind), obj, TPropAccessOp::Read, &value);
+    return value;
+}
+void TPropInfo::SetObject(TObject* obj, TObject* value) const {
+    Call(IsObjectKind(Kind), obj, TPropAccessOp::Write, &value);
+}
+QByteArray TPropInfo::GetBinary(const TObject* obj) const {
+    QByteArray value;
+    Call(Kind == pkBinary, obj, TPropAccessOp::Read, &value);
+    return value;
+}
+void TPropInfo::SetBinary(TObject* obj, const QByteArray& value) const {
+    Call(Kind == pkBinary, obj, TPropAccessOp::Write, const_cast<QByteArray*>(&value));
+}
+void TPropInfo::SetEvent(TObject* obj, const std::any& handler) const {
+    Call(Kind == pkEvent, obj, TPropAccessOp::Write, const_cast<std::any*>(&handler));
+}
+bool TPropInfo::EventAssigned(const TObject* obj) const {
+    bool value = false;
+    Call(Kind == pkEvent, obj, TPropAccessOp::Read, &value);
+    return value;
+}
+
 TPropRef TClassInfo::AddOwnProperty(TPropInfo&& p) {
     auto& props = FOwnProps;
     for (size_t i = 0; i < props.size(); ++i)

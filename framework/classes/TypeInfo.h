@@ -97,6 +97,10 @@ enum TPropKind : uint8_t {
 
 const char* PropKindName(TPropKind kind);
 
+// What a property's access function is asked to do with the value behind its pointer (a write
+// only reads it).
+enum class TPropAccessOp : uint8_t { Read, Write };
+
 struct TPropInfo {
     std::string Name;
     TPropKind Kind = pkInteger;
@@ -107,26 +111,36 @@ struct TPropInfo {
     bool StoredFlag = true;
     bool Writable = true;
 
-    std::function<int64_t(const TObject*)> GetOrd;
-    std::function<void(TObject*, int64_t)> SetOrd;
-    std::function<double(const TObject*)> GetFloat;
-    std::function<void(TObject*, double)> SetFloat;
-    std::function<String(const TObject*)> GetString;
-    std::function<void(TObject*, const String&)> SetString;
-    std::function<TObject*(const TObject*)> GetObject;
-    std::function<void(TObject*, TObject*)> SetObject;
-    std::function<QByteArray(const TObject*)> GetBinary;
-    std::function<void(TObject*, const QByteArray&)> SetBinary;
+    // Reads the value into, or writes it from, a value of the type the kind names: int64_t
+    // (ordinals), double, String, QByteArray, TObject* (objects, lists, collections, component
+    // references); for events a bool (whether a handler is assigned) read and a std::any
+    // written. One function per property, not one per kind and direction: a class table holds
+    // a thousand of these. Use the typed functions below.
+    std::function<void(TObject*, TPropAccessOp, void*)> Access;
     std::function<bool(const TObject*)> StoredFn;
 
-    // Events: the std::function type the event holds, its readable type name, and access.
+    // Events: the std::function type the event holds and its readable type name.
     std::type_index EventType = typeid(void);
     std::string EventTypeName;
-    std::function<void(TObject*, const std::any&)> SetEvent;
-    std::function<bool(const TObject*)> EventAssigned;
 
-    // Out of line: every published property makes and drops one, and fifteen functions a
-    // piece inlined into each class's publishing code made most of the program's size.
+    // Typed access; EPropertyError for a property of another kind. Writing a read-only
+    // property does nothing.
+    int64_t GetOrd(const TObject* obj) const;
+    void SetOrd(TObject* obj, int64_t value) const;
+    double GetFloat(const TObject* obj) const;
+    void SetFloat(TObject* obj, double value) const;
+    String GetString(const TObject* obj) const;
+    void SetString(TObject* obj, const String& value) const;
+    TObject* GetObject(const TObject* obj) const;
+    void SetObject(TObject* obj, TObject* value) const;
+    QByteArray GetBinary(const TObject* obj) const;
+    void SetBinary(TObject* obj, const QByteArray& value) const;
+    // Sets the event's handler (an empty std::any clears it).
+    void SetEvent(TObject* obj, const std::any& handler) const;
+    bool EventAssigned(const TObject* obj) const;
+
+    // Out of line: every published property makes and drops one, and the functions inlined
+    // into each class's publishing code made most of the program's size.
     TPropInfo();
     ~TPropInfo();
     TPropInfo(const TPropInfo&);
@@ -139,6 +153,9 @@ struct TPropInfo {
     bool IsStored(const TObject* obj) const;
     // Whether a writer leaves the property out: not stored, or equal to its declared default.
     bool IsDefaultValue(const TObject* obj) const;
+
+private:
+    void Call(bool kindFits, const TObject* obj, TPropAccessOp op, void* value) const;
 };
 
 // Fluent access to a property just published.
@@ -250,9 +267,27 @@ template <class R, class... A> struct FnTraits<std::function<R(A...)>> {
 };
 // The property kind and access, deduced from the value type. Namespace templates, so that
 // classes publishing the same accessors share one copy of the code.
+// Access through a value of type V: read converts the property's value to V, write from V.
+template <class V, class Get, class Set, class ToV, class FromV>
+void ValueAccess(TPropInfo& p, Get get, Set set, ToV toV, FromV fromV) {
+    p.Access = [get, set, toV, fromV](TObject* o, TPropAccessOp op, void* value) {
+        if (op == TPropAccessOp::Read)
+            *static_cast<V*>(value) = toV(get(o));
+        else
+            set(o, fromV(*static_cast<V*>(value)));
+    };
+}
+
 template <class T, class Get, class Set> void OrdinalAccess(TPropInfo& p, Get get, Set set) {
-    p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o)); };
-    p.SetOrd = [set](TObject* o, int64_t v) { set(o, static_cast<T>(v)); };
+    ValueAccess<int64_t>(
+        p, get, set, [](const T& v) { return static_cast<int64_t>(v); },
+        [](int64_t v) { return static_cast<T>(v); });
+}
+
+template <class T, class Get, class Set> void SameAccess(TPropInfo& p, Get get, Set set) {
+    ValueAccess<T>(
+        p, get, set, [](const T& v) -> const T& { return v; },
+        [](const T& v) -> const T& { return v; });
 }
 
 template <class T, class Get, class Set> void Describe(TPropInfo& p, Get get, Set set) {
@@ -269,23 +304,23 @@ template <class T, class Get, class Set> void Describe(TPropInfo& p, Get get, Se
     } else if constexpr (vq_detail::IsSet<T>::value) {
         p.Kind = pkSet;
         p.Enum = EnumInfo<typename vq_detail::IsSet<T>::Element>();
-        p.GetOrd = [get](const TObject* o) { return static_cast<int64_t>(get(o).Bits()); };
-        p.SetOrd = [set](TObject* o, int64_t v) { set(o, T::FromBits(uint64_t(v))); };
+        ValueAccess<int64_t>(
+            p, get, set, [](const T& v) { return static_cast<int64_t>(v.Bits()); },
+            [](int64_t v) { return T::FromBits(uint64_t(v)); });
     } else if constexpr (std::is_integral_v<T>) {
         p.Kind = std::is_signed_v<T> ? pkInteger : pkUnsigned;
         OrdinalAccess<T>(p, get, set);
     } else if constexpr (std::is_floating_point_v<T>) {
         p.Kind = pkFloat;
-        p.GetFloat = [get](const TObject* o) { return static_cast<double>(get(o)); };
-        p.SetFloat = [set](TObject* o, double v) { set(o, static_cast<T>(v)); };
+        ValueAccess<double>(
+            p, get, set, [](const T& v) { return static_cast<double>(v); },
+            [](double v) { return static_cast<T>(v); });
     } else if constexpr (std::is_same_v<T, String>) {
         p.Kind = pkString;
-        p.GetString = get;
-        p.SetString = [set](TObject* o, const String& v) { set(o, v); };
+        SameAccess<String>(p, get, set);
     } else if constexpr (std::is_same_v<T, QByteArray>) {
         p.Kind = pkBinary;
-        p.GetBinary = get;
-        p.SetBinary = [set](TObject* o, const QByteArray& v) { set(o, v); };
+        SameAccess<QByteArray>(p, get, set);
     } else if constexpr (std::is_pointer_v<T>) {
         using U = std::remove_cv_t<std::remove_pointer_t<T>>;
         if constexpr (std::is_base_of_v<TComponent, U>) {
@@ -300,14 +335,13 @@ template <class T, class Get, class Set> void Describe(TPropInfo& p, Get get, Se
             p.Kind = pkObject;
             p.RefClass = U::StaticClassType();
         }
-        p.GetObject = [get](const TObject* o) -> TObject* {
-            return const_cast<U*>(static_cast<const U*>(get(o)));
-        };
-        p.SetObject = [set](TObject* o, TObject* v) {
-            U* typed = v ? dynamic_cast<U*>(v) : nullptr;
-            if (v && !typed) throw EPropertyError(QStringLiteral("Invalid property value"));
-            set(o, typed);
-        };
+        ValueAccess<TObject*>(
+            p, get, set, [](const U* v) -> TObject* { return const_cast<U*>(v); },
+            [](TObject* v) {
+                U* typed = v ? dynamic_cast<U*>(v) : nullptr;
+                if (v && !typed) throw EPropertyError(QStringLiteral("Invalid property value"));
+                return typed;
+            });
     } else {
         static_assert(vq_detail::AlwaysFalse<T>, "unsupported property type");
     }
@@ -324,11 +358,14 @@ template <class C, class R, class B> struct AccessClass<C, R B::*> {
 // An event held in a member of O's objects (or of their base).
 // Not inlined: one copy per accessor type serves every class publishing it.
 template <class O, class Fn, class M> [[gnu::noinline]] void EventAccess(TPropInfo& p, M member) {
-    p.SetEvent = [member](TObject* o, const std::any& a) {
-        static_cast<O*>(o)->*member = a.has_value() ? std::any_cast<Fn>(a) : Fn();
-    };
-    p.EventAssigned = [member](const TObject* o) {
-        return static_cast<bool>(static_cast<const O*>(o)->*member);
+    p.Access = [member](TObject* o, TPropAccessOp op, void* value) {
+        auto& slot = static_cast<O*>(o)->*member;
+        if (op == TPropAccessOp::Read) {
+            *static_cast<bool*>(value) = static_cast<bool>(slot);
+        } else {
+            const auto& a = *static_cast<const std::any*>(value);
+            slot = a.has_value() ? std::any_cast<Fn>(a) : Fn();
+        }
     };
 }
 
@@ -404,11 +441,14 @@ public:
         p.Kind = pkEvent;
         p.EventType = typeid(Fn);
         p.EventTypeName = typeName;
-        p.SetEvent = [setter](TObject* o, const std::any& a) {
-            (static_cast<C*>(o)->*setter)(a.has_value() ? std::any_cast<Fn>(a) : Fn());
-        };
-        p.EventAssigned = [getter](const TObject* o) {
-            return static_cast<bool>((static_cast<const C*>(o)->*getter)());
+        p.Access = [getter, setter](TObject* o, TPropAccessOp op, void* value) {
+            auto* c = static_cast<C*>(o);
+            if (op == TPropAccessOp::Read) {
+                *static_cast<bool*>(value) = static_cast<bool>((c->*getter)());
+            } else {
+                const auto& a = *static_cast<const std::any*>(value);
+                (c->*setter)(a.has_value() ? std::any_cast<Fn>(a) : Fn());
+            }
         };
         return Add(std::move(p));
     }

@@ -139,6 +139,37 @@ TEST(PropertyTable, PublishedOrderIncludesInheritedFirst) {
     EXPECT_EQ(TTestThing::StaticClassType()->FindProperty("cOUNT")->Kind, pkInteger);
 }
 
+// Every kind reads and writes through its typed access; another kind's access is refused.
+TEST(PropertyTable, TypedAccessPerKindAndRefusalOfOthers) {
+    TTestThing thing(nullptr), buddy(nullptr);
+    const TClassInfo* c = TTestThing::StaticClassType();
+    auto prop = [&](const char* name) { return c->FindProperty(name); };
+    prop("Count")->SetOrd(&thing, 7);
+    prop("Shapes")->SetOrd(&thing, TTestShapes{tsSquare}.Bits());
+    prop("Ratio")->SetFloat(&thing, 2.5);
+    prop("Caption")->SetString(&thing, QStringLiteral("Hi"));
+    prop("Data")->SetBinary(&thing, QByteArray("\x01\x02", 2));
+    prop("Buddy")->SetObject(&thing, &buddy);
+    prop("OnClick")->SetEvent(&thing, TNotifyEvent([](TObject*) {}));
+    EXPECT_EQ(thing.Count(), 7);
+    EXPECT_EQ(prop("Count")->GetOrd(&thing), 7);
+    EXPECT_EQ(prop("Shapes")->GetOrd(&thing), int64_t(TTestShapes{tsSquare}.Bits()));
+    EXPECT_EQ(prop("Ratio")->GetFloat(&thing), 2.5);
+    EXPECT_EQ(prop("Caption")->GetString(&thing), "Hi");
+    EXPECT_EQ(prop("Data")->GetBinary(&thing), QByteArray("\x01\x02", 2));
+    EXPECT_EQ(prop("Buddy")->GetObject(&thing), &buddy);
+    EXPECT_EQ(prop("Lines")->GetObject(&thing), thing.Lines());
+    EXPECT_TRUE(prop("OnClick")->EventAssigned(&thing));
+    prop("OnClick")->SetEvent(&thing, std::any());
+    EXPECT_FALSE(prop("OnClick")->EventAssigned(&thing));
+    EXPECT_THROW(prop("Buddy")->SetObject(&thing, thing.Lines()), EPropertyError) << "wrong class";
+    EXPECT_THROW(prop("Caption")->GetOrd(&thing), EPropertyError);
+    EXPECT_THROW(prop("Count")->SetString(&thing, QStringLiteral("1")), EPropertyError);
+    EXPECT_THROW(prop("Ratio")->GetObject(&thing), EPropertyError);
+    EXPECT_THROW(prop("OnClick")->GetBinary(&thing), EPropertyError);
+    EXPECT_EQ(thing.Count(), 7);
+}
+
 TEST(SetTemplate, OperatorsAndBitLayout) {
     TTestShapes s{tsSquare};
     EXPECT_EQ(s.Bits(), 2u);
