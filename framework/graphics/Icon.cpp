@@ -67,17 +67,20 @@ void TIcon::LoadFromStream(const QByteArray& data) {
         Changed();
         return;
     }
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    UseImageFormatOf(reader, data);
-    QImage best;
-    // An icon file holds several sizes: keep the largest.
-    for (int i = 0, n = std::max(1, reader.imageCount()); i < n; ++i) {
-        if (i > 0 && !reader.jumpToImage(i)) break;
-        const QImage img = reader.read();
-        if (!img.isNull() && img.width() * img.height() > best.width() * best.height()) best = img;
+    QImage best = DecodeBitmapIcon(data);
+    if (best.isNull()) {
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        UseImageFormatOf(reader, data);
+        // An icon file holds several sizes: keep the largest.
+        for (int i = 0, n = std::max(1, reader.imageCount()); i < n; ++i) {
+            if (i > 0 && !reader.jumpToImage(i)) break;
+            const QImage img = reader.read();
+            if (!img.isNull() && img.width() * img.height() > best.width() * best.height())
+                best = img;
+        }
     }
     if (best.isNull()) throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
     FImage = best.convertToFormat(QImage::Format_ARGB32);

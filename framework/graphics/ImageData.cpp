@@ -85,6 +85,80 @@ bool PngChunksWhole(const QByteArray& data) {
 
 } // namespace
 
+namespace {
+
+uint32_t LittleEndian(const QByteArray& data, qsizetype pos, int bytes) {
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        value = value << 8 | uint8_t(data[pos + i]);
+    return value;
+}
+
+// The image of one directory entry: a BITMAPINFOHEADER, the palette, the colour rows and the
+// mask rows, bottom row first. Null unless it is of the kinds DecodeBitmapIcon reads.
+QImage DecodeIconBitmap(const QByteArray& data, qsizetype entry) {
+    const qsizetype size = qsizetype(LittleEndian(data, entry + 8, 4));
+    const qsizetype pos = qsizetype(LittleEndian(data, entry + 12, 4));
+    if (size < 40 || pos > data.size() - size) return {};
+    const uint32_t headerSize = LittleEndian(data, pos, 4);
+    const auto width = int32_t(LittleEndian(data, pos + 4, 4));
+    const auto height = int32_t(LittleEndian(data, pos + 8, 4)) / 2; // colour rows and mask
+    const uint32_t bits = LittleEndian(data, pos + 14, 2);
+    const uint32_t compression = LittleEndian(data, pos + 16, 4);
+    const uint32_t used = LittleEndian(data, pos + 32, 4);
+    if (headerSize != 40 || width <= 0 || width > 256 || height <= 0 || height > 256 ||
+        compression != 0 || (bits != 1 && bits != 4 && bits != 8))
+        return {};
+    // The directory's size (0: 256 or more) is the one other readers go by.
+    const int listedWidth = uint8_t(data[entry]), listedHeight = uint8_t(data[entry + 1]);
+    if ((listedWidth && listedWidth != width) || (listedHeight && listedHeight != height))
+        return {};
+    const uint32_t colours = used ? used : 1u << bits;
+    if (colours > (1u << bits)) return {};
+    const qsizetype palette = pos + 40;
+    const qsizetype pixels = palette + 4 * qsizetype(colours);
+    const qsizetype stride = (qsizetype(width) * bits + 31) / 32 * 4;
+    const qsizetype maskStride = (qsizetype(width) + 31) / 32 * 4;
+    const qsizetype mask = pixels + stride * height;
+    if (mask + maskStride * height > pos + size) return {};
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int y = 0; y < height; ++y) {
+        const qsizetype row = pixels + stride * (height - 1 - y);
+        const qsizetype maskRow = mask + maskStride * (height - 1 - y);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (uint8_t(data[maskRow + x / 8]) & (0x80 >> (x % 8))) {
+                line[x] = 0;
+                continue;
+            }
+            const uint32_t bitPos = uint32_t(x) * bits;
+            const uint32_t index =
+                uint8_t(data[row + bitPos / 8]) >> (8 - bits - bitPos % 8) & ((1u << bits) - 1);
+            if (index >= colours) return {};
+            // B, G, R in the file: 0xRRGGBB read little-endian.
+            line[x] = 0xFF000000u | LittleEndian(data, palette + 4 * index, 3);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+QImage DecodeBitmapIcon(const QByteArray& data) {
+    if (data.size() < 6 || LittleEndian(data, 0, 2) != 0 || LittleEndian(data, 2, 2) != 1)
+        return {};
+    const uint32_t count = LittleEndian(data, 4, 2);
+    if (count == 0 || data.size() < 6 + 16 * qsizetype(count)) return {};
+    QImage best;
+    for (uint32_t i = 0; i < count; ++i) {
+        const qsizetype entry = 6 + 16 * qsizetype(i);
+        const QImage image = DecodeIconBitmap(data, entry);
+        if (image.isNull()) return {};
+        if (image.width() * image.height() > best.width() * best.height()) best = image;
+    }
+    return best;
+}
+
 bool TEncodedImage::Keep(const QByteArray& data) {
     FData.clear();
     const char* format = ImageFormatOf(data);

@@ -16,6 +16,11 @@ class QImageReader;
 const char* ImageFormatOf(const QByteArray& data);
 // Makes the reader read the data's format with that format's reader alone.
 void UseImageFormatOf(QImageReader& reader, const QByteArray& data);
+// The largest image of an icon file whose images are all uncompressed bitmaps of 1, 4 or 8 bits
+// with their masks (Format_ARGB32, see-through pixels 0): what Qt's reader gives, without
+// loading its plugin or building the colour tables its mask conversion needs. A null image
+// for any other icon data, which is for Qt's reader.
+QImage DecodeBitmapIcon(const QByteArray& data);
 // The CRC-32 that PNG chunks carry (and ZIP and gzip data): reflected, polynomial 0xEDB88320.
 uint32_t Crc32(const char* data, size_t size);
 // The image the bytes hold (a null image when they hold none): read with the format their

@@ -11,6 +11,7 @@
 #include "framework/graphics/WinGdi.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QtEndian>
 #include <memory>
 
@@ -256,6 +257,107 @@ TEST(PictureTest, IconsAndMetafilesRoundTrip) {
     dest->Canvas()->StretchDraw(Rect(0, 0, 20, 20), metaBack.Graphic());
     EXPECT_EQ(dest->Canvas()->Pixels(2, 15), clRed) << "replayed scaled by two";
     EXPECT_EQ(dest->Canvas()->Pixels(15, 2), clWhite);
+}
+
+// Icons of uncompressed 1, 4 and 8-bit bitmaps are read without Qt's plugin, to the same pixels
+// as Qt's reader; other icons still go to Qt's reader.
+TEST(PictureTest, BitmapIconsReadAsQtReadsThem) {
+    // An icon file of one entry per size: colour index (or 24-bit colour) from a pattern, the
+    // mask's 1 bits on a diagonal band.
+    auto icon = [](int bits, std::initializer_list<int> sizes, int listed = -1) {
+        const int colours = bits == 24 ? 0 : 1 << bits;
+        QByteArray dir, images;
+        auto put = [](QByteArray& out, uint32_t value, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                out.append(char(value >> (8 * i)));
+        };
+        put(dir, 0, 2);
+        put(dir, 1, 2);
+        put(dir, uint32_t(sizes.size()), 2);
+        const int start = 6 + 16 * int(sizes.size());
+        for (int n : sizes) {
+            QByteArray image;
+            put(image, 40, 4);
+            put(image, uint32_t(n), 4);
+            put(image, uint32_t(2 * n), 4);
+            put(image, 1, 2);
+            put(image, uint32_t(bits), 2);
+            for (int i = 0; i < 6; ++i)
+                put(image, 0, 4);
+            for (int c = 0; c < colours; ++c)
+                put(image, uint32_t(c * 0x1F3D5B) & 0xFFFFFF, 4);
+            const int stride = (n * bits + 31) / 32 * 4, maskStride = (n + 31) / 32 * 4;
+            for (int y = 0; y < n; ++y) {
+                QByteArray row(stride, 0);
+                for (int x = 0; x < n; ++x) {
+                    const uint32_t value = uint32_t(x * 7 + y * 3);
+                    if (bits == 24) {
+                        for (int k = 0; k < 3; ++k)
+                            row[3 * x + k] = char(value * (k + 5));
+                    } else {
+                        const int bit = x * bits;
+                        row[bit / 8] = char(row[bit / 8] | (value % uint32_t(colours))
+                                                               << (8 - bits - bit % 8));
+                    }
+                }
+                image.append(row);
+            }
+            for (int y = 0; y < n; ++y) {
+                QByteArray row(maskStride, 0);
+                for (int x = 0; x < n; ++x)
+                    if ((x + y) % 5 == 0) row[x / 8] = char(row[x / 8] | 0x80 >> (x % 8));
+                image.append(row);
+            }
+            put(dir, uint32_t(listed >= 0 ? listed : n), 1);
+            put(dir, uint32_t(listed >= 0 ? listed : n), 1);
+            put(dir, uint32_t(colours), 1);
+            put(dir, 0, 1);
+            put(dir, 1, 2);
+            put(dir, uint32_t(bits), 2);
+            put(dir, uint32_t(image.size()), 4);
+            put(dir, uint32_t(start + images.size()), 4);
+            images.append(image);
+        }
+        return dir + images;
+    };
+    auto qtReads = [](const QByteArray& data) {
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "ico");
+        QImage best;
+        for (int i = 0; i < reader.imageCount(); ++i) {
+            reader.jumpToImage(i);
+            const QImage img = reader.read();
+            if (img.width() * img.height() > best.width() * best.height()) best = img;
+        }
+        return best.convertToFormat(QImage::Format_ARGB32);
+    };
+    for (int bits : {1, 4, 8}) {
+        const QByteArray data = icon(bits, {16, 33, 8});
+        const QImage ours = DecodeBitmapIcon(data);
+        ASSERT_FALSE(ours.isNull()) << bits;
+        EXPECT_EQ(ours.size(), QSize(33, 33)) << bits;
+        EXPECT_EQ(ours, qtReads(data)) << bits;
+        TIcon loaded;
+        loaded.LoadFromStream(data);
+        EXPECT_EQ(loaded.Image(), ours) << bits;
+    }
+    // Left to Qt's reader: a directory whose sizes disagree with the images, 24-bit images (Qt
+    // leaves their mask out), 32-bit images.
+    EXPECT_TRUE(DecodeBitmapIcon(icon(4, {16}, 8)).isNull());
+    EXPECT_TRUE(DecodeBitmapIcon(icon(24, {16})).isNull());
+    QImage argb(5, 4, QImage::Format_ARGB32);
+    argb.fill(qRgba(10, 20, 30, 128));
+    QByteArray written;
+    QBuffer buffer(&written);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(argb.save(&buffer, "ICO"));
+    EXPECT_TRUE(DecodeBitmapIcon(written).isNull());
+    TIcon loaded;
+    loaded.LoadFromStream(written);
+    EXPECT_EQ(loaded.Width(), 5);
+    EXPECT_TRUE(DecodeBitmapIcon(icon(4, {16}).left(200)).isNull()) << "cut short";
 }
 
 TEST(PictureTest, BadDataRaisesAndKeepsThePicture) {
