@@ -385,6 +385,15 @@ private:
         char* w = out.data() + start;
         int high = -1;
         for (; FP < end; ++FP) {
+            // Whole lines of digit pairs, two at a time; anything else one by one below.
+            while (high < 0 && end - FP >= 2) {
+                const int h = kHexDigit[static_cast<unsigned char>(FP[0])];
+                const int l = kHexDigit[static_cast<unsigned char>(FP[1])];
+                if ((h | l) < 0) break;
+                *w++ = char((h << 4) | l);
+                FP += 2;
+            }
+            if (FP == end) break;
             const auto c = static_cast<unsigned char>(*FP);
             const int h = kHexDigit[c];
             if (h >= 0) {
