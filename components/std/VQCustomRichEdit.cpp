@@ -24,9 +24,14 @@ String TVQCustomRichEdit::RichText() const {
 }
 
 void TVQCustomRichEdit::SetRichText(const String& value) {
+    // Every character is one byte of the document, a trailing NUL included.
+    const QByteArray stream = value.toLatin1();
+    if (Loading() && !HandleAllocated()) {
+        // Read from a description: the text is read into the document when first needed.
+        DeferContent(stream, false);
+        return;
+    }
     try {
-        // Every character is one byte of the document, a trailing NUL included.
-        const QByteArray stream = value.toLatin1();
         TScopedChange rtf(this, &TVQCustomRichEdit::PlainText, &TVQCustomRichEdit::SetPlainText,
                           false);
         Lines()->LoadFromStream(stream);

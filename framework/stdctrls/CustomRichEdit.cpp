@@ -165,11 +165,28 @@ void TCustomRichEdit::TLines::Assign(const TPersistent* Source) {
     FEdit->EndContentUpdate(changed);
 }
 
+void TCustomRichEdit::TLines::Prepare() const {
+    FEdit->SettleContent();
+}
+
 void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
-    QTextDocument* doc = Document();
+    // New content: whatever was kept back is replaced unread.
+    FEdit->FPending = false;
+    FEdit->FPendingStream.clear();
     FEdit->BeginContentUpdate();
+    try {
+        Load(stream, FEdit->FPlainText);
+    } catch (...) {
+        FEdit->EndContentUpdate(false);
+        throw;
+    }
+    FEdit->EndContentUpdate(true);
+}
+
+void TCustomRichEdit::TLines::Load(const QByteArray& stream, bool plain) {
+    QTextDocument* doc = Document();
     bool loaded = false;
-    if (!FEdit->FPlainText) {
+    if (!plain) {
         TRtfReader reader;
         loaded = reader.Read(stream, doc);
     }
@@ -179,7 +196,6 @@ void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
         while (bytes.endsWith('\0'))
             bytes.chop(1);
         if (bytes.contains('\0')) {
-            FEdit->EndContentUpdate(false);
             throw EOutOfResources(QStringLiteral("Rich text load error: the data is not text"));
         }
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -199,7 +215,6 @@ void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
     // New content is read from its start: the caret (and a window made later) begins there,
     // not after the inserted text.
     FEdit->SetSelStart(0);
-    FEdit->EndContentUpdate(true);
 }
 
 void TCustomRichEdit::TLines::SaveToStream(QByteArray& stream) const {
@@ -283,7 +298,30 @@ void TCustomRichEdit::EndContentUpdate(bool changed) {
     if (fire) ContentsChanged();
 }
 
+void TCustomRichEdit::DeferContent(const QByteArray& stream, bool plain) {
+    FPendingStream = stream;
+    FPendingPlain = plain;
+    FPending = true;
+    ContentsChanged();
+}
+
+void TCustomRichEdit::LoadPending() const {
+    auto* self = const_cast<TCustomRichEdit*>(this);
+    const QByteArray stream = std::move(FPendingStream);
+    FPendingStream.clear();
+    FPending = false;
+    // Listeners heard of this content when it was given.
+    ++self->FQuiet;
+    try {
+        FLines->Load(stream, FPendingPlain);
+    } catch (...) {
+        FLines->Clear();
+    }
+    --self->FQuiet;
+}
+
 void TCustomRichEdit::ContentsChanged() {
+    if (FQuiet > 0) return;
     if (FContentUpdate > 0) {
         FContentChanged = true;
         return;
@@ -318,7 +356,7 @@ bool TCustomRichEdit::SaveClipboard(int NumObjects, int NumChars) {
 }
 
 int TCustomRichEdit::TextLength() const {
-    return FDocument->characterCount() - 1;
+    return Document()->characterCount() - 1;
 }
 
 bool TCustomRichEdit::RoomFor(int start, int end, int inserted) const {
@@ -332,14 +370,14 @@ bool TCustomRichEdit::AllowEdit(int start, int end) {
         // Typing inside protected text: both neighbours are protected.
         auto protectedAt = [this](int pos) {
             if (pos < 0 || pos >= TextLength()) return false;
-            QTextCursor c(FDocument.get());
+            QTextCursor c(Document());
             c.setPosition(pos);
             c.setPosition(pos + 1, QTextCursor::KeepAnchor);
             return c.charFormat().boolProperty(ProtectedProperty);
         };
         touches = protectedAt(start - 1) && protectedAt(start);
     } else {
-        for (QTextBlock b = FDocument->findBlock(start); b.isValid() && b.position() < end;
+        for (QTextBlock b = Document()->findBlock(start); b.isValid() && b.position() < end;
              b = b.next()) {
             for (auto it = b.begin(); !it.atEnd(); ++it) {
                 const QTextFragment f = it.fragment();
@@ -495,7 +533,7 @@ void TCustomRichEdit::ApplyFormattingRect() {
 int TCustomRichEdit::ContentHeight(int width) const {
     TFontPreload::WaitForRunning();
     SetLayoutWidth(FWordWrap ? std::max(1, width) : -1, true);
-    return int(qCeil(FDocument->size().height()));
+    return int(qCeil(Document()->size().height()));
 }
 
 void TCustomRichEdit::SetLayoutWidth(int width, bool now) const {
@@ -533,23 +571,23 @@ void TCustomRichEdit::WindowPosChanged() {
 
 // Selection and clipboard -----------------------------------------------------------------------
 
-namespace {
-QTextCursor CursorOf(QTextEdit* e, const QTextCursor& own) {
-    return e ? e->textCursor() : own;
+QTextCursor TCustomRichEdit::Selection() const {
+    SettleContent();
+    QTextEdit* e = TextEdit();
+    return e ? e->textCursor() : FCursor;
 }
-} // namespace
 
 int TCustomRichEdit::SelStart() const {
-    return CursorOf(TextEdit(), FCursor).selectionStart();
+    return Selection().selectionStart();
 }
 
 int TCustomRichEdit::SelLength() const {
-    const QTextCursor c = CursorOf(TextEdit(), FCursor);
+    const QTextCursor c = Selection();
     return c.selectionEnd() - c.selectionStart();
 }
 
 void TCustomRichEdit::SetSelStart(int value) {
-    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    QTextCursor c = Selection();
     c.setPosition(std::clamp(value, 0, TextLength()));
     if (QTextEdit* e = TextEdit())
         e->setTextCursor(c);
@@ -558,7 +596,7 @@ void TCustomRichEdit::SetSelStart(int value) {
 }
 
 void TCustomRichEdit::SetSelLength(int value) {
-    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    QTextCursor c = Selection();
     const int start = c.selectionStart();
     c.setPosition(start);
     c.setPosition(std::clamp(start + value, 0, TextLength()), QTextCursor::KeepAnchor);
@@ -569,7 +607,7 @@ void TCustomRichEdit::SetSelLength(int value) {
 }
 
 String TCustomRichEdit::SelText() const {
-    QString s = CursorOf(TextEdit(), FCursor).selectedText();
+    QString s = Selection().selectedText();
     s.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return s;
 }
@@ -584,7 +622,7 @@ void TCustomRichEdit::Clear() {
 }
 
 void TCustomRichEdit::SetSelProtected(bool value) {
-    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    QTextCursor c = Selection();
     if (!c.hasSelection()) return;
     QTextCharFormat f;
     f.setProperty(ProtectedProperty, value);
@@ -592,7 +630,7 @@ void TCustomRichEdit::SetSelProtected(bool value) {
 }
 
 void TCustomRichEdit::CopyToClipboard() {
-    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    QTextCursor c = Selection();
     if (!c.hasSelection()) return;
     auto* data = new QMimeData;
     data->setText(SelText());
@@ -601,7 +639,7 @@ void TCustomRichEdit::CopyToClipboard() {
 }
 
 void TCustomRichEdit::CutToClipboard() {
-    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    QTextCursor c = Selection();
     if (FReadOnly || !c.hasSelection()) return;
     if (!AllowEdit(c.selectionStart(), c.selectionEnd())) return;
     CopyToClipboard();
@@ -612,7 +650,7 @@ void TCustomRichEdit::PasteFromClipboard() {
     if (FReadOnly) return;
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!data || !data->hasText()) return;
-    QTextCursor c = CursorOf(TextEdit(), FCursor);
+    QTextCursor c = Selection();
     if (!AllowEdit(c.selectionStart(), c.selectionEnd())) return;
     QString text = data->text();
     if (FMaxLength > 0) {
@@ -648,6 +686,9 @@ void TCustomRichEdit::SelectionMoved() {
 }
 
 void TCustomRichEdit::CreateWnd() {
+    // Kept-back content is read while there is no widget yet, so that the own caret is the
+    // one put at its start.
+    SettleContent();
     TWinControl::CreateWnd();
     auto* e = static_cast<TEditWidget*>(TextEdit());
     if (!e) return;

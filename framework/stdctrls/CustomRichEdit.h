@@ -48,7 +48,14 @@ public:
         void SaveToStream(QByteArray& stream) const;
         void Assign(const TPersistent* Source) override;
 
+    protected:
+        void Prepare() const override;
+
     private:
+        friend class TCustomRichEdit;
+        // LoadFromStream without the change notification, with the given format.
+        void Load(const QByteArray& stream, bool plain);
+
         TCustomRichEdit* FEdit;
     };
 
@@ -58,7 +65,11 @@ public:
     // Lines: the paragraphs; assigning copies the strings.
     TLines* Lines() const { return FLines.get(); }
     void SetLines(TStrings* value);
-    QTextDocument* Document() const { return FDocument.get(); }
+    // The document, with content kept back by DeferContent read into it first.
+    QTextDocument* Document() const {
+        SettleContent();
+        return FDocument.get();
+    }
 
     // PlainText: false; whether Lines streams plain text instead of RTF.
     bool PlainText() const { return FPlainText; }
@@ -148,6 +159,12 @@ protected:
     void FontChanged() override;
     void EnabledChanged() override;
     QTextEdit* TextEdit() const;
+    // Replaces the content like Lines()->LoadFromStream, for content read from a form
+    // description into a control without a window: the bytes are kept and read into the
+    // document when it is first needed (windows built hidden at start may never need it).
+    // Listeners hear of the change now. Data that turns out not to be text leaves the control
+    // empty.
+    void DeferContent(const QByteArray& stream, bool plain);
 
 private:
     class TEditWidget;
@@ -176,6 +193,12 @@ private:
     void SetLayoutWidth(int width, bool now) const;
     // Fires OnSelectionChange when the widget's selection really moved.
     void SelectionMoved();
+    // The caret and selection: the widget's, or the own cursor without a window.
+    QTextCursor Selection() const;
+    void SettleContent() const {
+        if (FPending) LoadPending();
+    }
+    void LoadPending() const;
 
     std::unique_ptr<QTextDocument> FDocument;
     std::unique_ptr<TLines> FLines;
@@ -200,4 +223,9 @@ private:
     QTextCursor FCursor;
     // Marks the clipboard data that this control put there.
     QByteArray FClipboardId;
+    // Content kept back by DeferContent, in the format it was given in.
+    mutable QByteArray FPendingStream;
+    mutable bool FPending = false;
+    bool FPendingPlain = false;
+    int FQuiet = 0; // content changes made while reading kept-back content are not told of
 };

@@ -7,6 +7,7 @@
 TTextDocumentStrings::TTextDocumentStrings(QTextDocument* document) : FDocument(document) {}
 
 int TTextDocumentStrings::Count() const {
+    Prepare();
     const int blocks = FDocument->blockCount();
     if (blocks == 1 && FDocument->firstBlock().length() <= 1) return 0;
     return blocks;
@@ -17,11 +18,13 @@ void TTextDocumentStrings::CheckIndex(int index, int limit) const {
 }
 
 String TTextDocumentStrings::Get(int index) const {
+    Prepare();
     CheckIndex(index, Count());
     return FDocument->findBlockByNumber(index).text();
 }
 
 void TTextDocumentStrings::Put(int index, const String& value) {
+    Prepare();
     CheckIndex(index, Count());
     const QTextBlock block = FDocument->findBlockByNumber(index);
     QTextCursor cursor(block);
@@ -30,6 +33,7 @@ void TTextDocumentStrings::Put(int index, const String& value) {
 }
 
 void TTextDocumentStrings::Insert(int index, const String& value) {
+    Prepare();
     const int count = Count();
     CheckIndex(index, count + 1);
     if (count == 0) {
@@ -55,6 +59,7 @@ void TTextDocumentStrings::Insert(int index, const String& value) {
 }
 
 void TTextDocumentStrings::Delete(int index) {
+    Prepare();
     const int count = Count();
     CheckIndex(index, count);
     if (count == 1) {
@@ -75,6 +80,7 @@ void TTextDocumentStrings::Delete(int index) {
 }
 
 void TTextDocumentStrings::Clear() {
+    Prepare();
     if (FDocument->isEmpty() && FDocument->blockCount() == 1) return;
     QTextCursor cursor(FDocument);
     cursor.beginEditBlock();

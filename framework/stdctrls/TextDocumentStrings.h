@@ -13,7 +13,10 @@ public:
     // The document is not owned; it must outlive the list.
     explicit TTextDocumentStrings(QTextDocument* document);
 
-    QTextDocument* Document() const { return FDocument; }
+    QTextDocument* Document() const {
+        Prepare();
+        return FDocument;
+    }
 
     int Count() const override;
     String Get(int index) const override;
@@ -22,6 +25,11 @@ public:
     void Insert(int index, const String& value) override;
     void Delete(int index) override;
     void Clear() override;
+
+protected:
+    // Called before every access to the document: a list whose document waits for its
+    // content gets it here.
+    virtual void Prepare() const {}
 
 private:
     void CheckIndex(int index, int limit) const;

@@ -140,6 +140,64 @@ TEST_F(RichText, RoundTripThroughAFormDescription) {
     EXPECT_EQ(TFormWriter::Write(again.get()), text);
 }
 
+// Text read from a description into controls without a window reaches their documents when
+// first needed, as the description gave it.
+TEST_F(RichText, DescriptionTextIsReadWhenFirstNeeded) {
+    auto form = std::make_unique<TForm>(nullptr);
+    form->ReadFromText(R"(object F: TForm
+  object Rtf: TVQRichEdit
+    RichText = '{\rtf1\ansi \b Bold\b0  plain\par second\par}'#0
+    PlainText = True
+  end
+  object Binary: TVQRichEdit
+    PlainText = True
+    RichText = 'abc'#0'def'
+  end
+  object Caret: TVQRichEdit
+    Height = 40
+    ScrollBars = ssVertical
+    RichText = '{\rtf1\ansi 1\par 2\par 3\par 4\par 5\par 6\par}'
+  end
+  object Listed: TVQRichEdit
+    RichText = '{\rtf1\ansi first\par second\par}'
+  end
+  object Replaced: TVQRichEdit
+    RichText = '{\rtf1\ansi old\par}'
+  end
+  object Measured: TVQRichLabel
+    Width = 200
+    RichText = '{\rtf1\ansi one\par two\par three\par}'
+  end
+end)",
+                       QStringLiteral("deferred"));
+    auto edit = [&](const char* name) {
+        return dynamic_cast<TCustomRichEdit*>(form->FindComponent(QString::fromLatin1(name)));
+    };
+    // Read as RTF although PlainText came after it.
+    EXPECT_EQ(edit("Rtf")->Document()->toPlainText(), "Bold plain\nsecond");
+    EXPECT_EQ(edit("Listed")->Lines()->ToStringList(), QStringList({"first", "second"}));
+    EXPECT_EQ(edit("Binary")->Lines()->Count(), 0);
+    // New content replaces what waits, unread.
+    int changes = 0;
+    auto* replaced = dynamic_cast<TVQRichEdit*>(edit("Replaced"));
+    replaced->OnChange = [&](TObject*) { ++changes; };
+    replaced->Lines()->LoadFromStream("{\\rtf1\\ansi new\\par}");
+    EXPECT_EQ(replaced->Lines()->ToStringList(), QStringList({"new"}));
+    EXPECT_EQ(changes, 1);
+    // An auto-sized label takes the height of all three lines, as one given the text at once.
+    TVQRichLabel direct(nullptr);
+    direct.SetWidth(200);
+    direct.SetRichText(QStringLiteral("{\\rtf1\\ansi one\\par two\\par three\\par}"));
+    EXPECT_EQ(edit("Measured")->Height(), direct.Height());
+    EXPECT_GT(direct.Height(), 3 * 10);
+    // An edit nobody asked is read when its window is made, the caret at the text's start.
+    form->Show();
+    auto* widget = qobject_cast<QTextEdit*>(edit("Caret")->Widget());
+    ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widget->toPlainText(), "1\n2\n3\n4\n5\n6");
+    EXPECT_EQ(widget->textCursor().position(), 0);
+}
+
 TEST_F(RichText, EditKeepsTheFormattingRectangleAtItsFullSize) {
     Edit->SetFormattingRect(Rect(5, 5, 50, 50));
     Edit->SetBounds(20, 30, 150, 80);
