@@ -193,6 +193,8 @@ void TClassInfo::Build() const {
     if (FBuilt) return;
     FBuilt = true;
     if (FPublish) FPublish(const_cast<TClassInfo&>(*this));
+    // The list grew one property at a time: give back the room it grew into.
+    FOwnProps.shrink_to_fit();
     FIndex.reserve(FOwnProps.size());
     for (size_t i = 0; i < FOwnProps.size(); ++i)
         FIndex.emplace(LowerAscii(FOwnProps[i].Name), i);
