@@ -223,41 +223,31 @@ bool IsObjectKind(TPropKind kind) {
 } // namespace
 
 int64_t TPropInfo::GetOrd(const TObject* obj) const {
-    int64_t value = 0;
-    Call(IsOrdinal(), obj, TPropAccessOp::Read, &value);
-    return value;
+    return Read<int64_t>(IsOrdinal(), obj);
 }
 void TPropInfo::SetOrd(TObject* obj, int64_t value) const {
     Call(IsOrdinal(), obj, TPropAccessOp::Write, &value);
 }
 double TPropInfo::GetFloat(const TObject* obj) const {
-    double value = 0;
-    Call(Kind == pkFloat, obj, TPropAccessOp::Read, &value);
-    return value;
+    return Read<double>(Kind == pkFloat, obj);
 }
 void TPropInfo::SetFloat(TObject* obj, double value) const {
     Call(Kind == pkFloat, obj, TPropAccessOp::Write, &value);
 }
 String TPropInfo::GetString(const TObject* obj) const {
-    String value;
-    Call(Kind == pkString, obj, TPropAccessOp::Read, &value);
-    return value;
+    return Read<String>(Kind == pkString, obj);
 }
 void TPropInfo::SetString(TObject* obj, const String& value) const {
     Call(Kind == pkString, obj, TPropAccessOp::Write, const_cast<String*>(&value));
 }
 TObject* TPropInfo::GetObject(const TObject* obj) const {
-    TObject* value = nullptr;
-    Call(IsObjectKind(Kind), obj, TPropAccessOp::Read, &value);
-    return value;
+    return Read<TObject*>(IsObjectKind(Kind), obj);
 }
 void TPropInfo::SetObject(TObject* obj, TObject* value) const {
     Call(IsObjectKind(Kind), obj, TPropAccessOp::Write, &value);
 }
 QByteArray TPropInfo::GetBinary(const TObject* obj) const {
-    QByteArray value;
-    Call(Kind == pkBinary, obj, TPropAccessOp::Read, &value);
-    return value;
+    return Read<QByteArray>(Kind == pkBinary, obj);
 }
 void TPropInfo::SetBinary(TObject* obj, const QByteArray& value) const {
     Call(Kind == pkBinary, obj, TPropAccessOp::Write, const_cast<QByteArray*>(&value));
@@ -266,9 +256,7 @@ void TPropInfo::SetEvent(TObject* obj, const std::any& handler) const {
     Call(Kind == pkEvent, obj, TPropAccessOp::Write, const_cast<std::any*>(&handler));
 }
 bool TPropInfo::EventAssigned(const TObject* obj) const {
-    bool value = false;
-    Call(Kind == pkEvent, obj, TPropAccessOp::Read, &value);
-    return value;
+    return Read<bool>(Kind == pkEvent, obj);
 }
 
 TPropRef TClassInfo::AddOwnProperty(TPropInfo&& p) {

@@ -156,6 +156,11 @@ struct TPropInfo {
 
 private:
     void Call(bool kindFits, const TObject* obj, TPropAccessOp op, void* value) const;
+    template <class V> V Read(bool kindFits, const TObject* obj) const {
+        V value{};
+        Call(kindFits, obj, TPropAccessOp::Read, &value);
+        return value;
+    }
 };
 
 // Fluent access to a property just published.
@@ -265,8 +270,6 @@ template <class T> struct FnTraits;
 template <class R, class... A> struct FnTraits<std::function<R(A...)>> {
     using Type = std::function<R(A...)>;
 };
-// The property kind and access, deduced from the value type. Namespace templates, so that
-// classes publishing the same accessors share one copy of the code.
 // Access through a value of type V: read converts the property's value to V, write from V.
 template <class V, class Get, class Set, class ToV, class FromV>
 void ValueAccess(TPropInfo& p, Get get, Set set, ToV toV, FromV fromV) {
@@ -290,6 +293,8 @@ template <class T, class Get, class Set> void SameAccess(TPropInfo& p, Get get, 
         [](const T& v) -> const T& { return v; });
 }
 
+// The property kind and access, deduced from the value type. Namespace templates, so that
+// classes publishing the same accessors share one copy of the code.
 template <class T, class Get, class Set> void Describe(TPropInfo& p, Get get, Set set) {
     if constexpr (std::is_same_v<T, bool>) {
         p.Kind = pkBoolean;
@@ -355,18 +360,26 @@ template <class C, class R, class B> struct AccessClass<C, R B::*> {
     using Type = std::conditional_t<std::is_base_of_v<TObject, B> && std::is_base_of_v<B, C>, B, C>;
 };
 
+// An event's access: read tells whether a handler is assigned, write sets the handler of type
+// Fn the std::any holds (an empty one clears it).
+template <class Fn, class Assigned, class Assign>
+void EventValueAccess(TPropInfo& p, Assigned assigned, Assign assign) {
+    p.Access = [assigned, assign](TObject* o, TPropAccessOp op, void* value) {
+        if (op == TPropAccessOp::Read) {
+            *static_cast<bool*>(value) = assigned(o);
+        } else {
+            const auto& a = *static_cast<const std::any*>(value);
+            assign(o, a.has_value() ? std::any_cast<Fn>(a) : Fn());
+        }
+    };
+}
+
 // An event held in a member of O's objects (or of their base).
 // Not inlined: one copy per accessor type serves every class publishing it.
 template <class O, class Fn, class M> [[gnu::noinline]] void EventAccess(TPropInfo& p, M member) {
-    p.Access = [member](TObject* o, TPropAccessOp op, void* value) {
-        auto& slot = static_cast<O*>(o)->*member;
-        if (op == TPropAccessOp::Read) {
-            *static_cast<bool*>(value) = static_cast<bool>(slot);
-        } else {
-            const auto& a = *static_cast<const std::any*>(value);
-            slot = a.has_value() ? std::any_cast<Fn>(a) : Fn();
-        }
-    };
+    EventValueAccess<Fn>(
+        p, [member](TObject* o) { return static_cast<bool>(static_cast<O*>(o)->*member); },
+        [member](TObject* o, Fn fn) { static_cast<O*>(o)->*member = std::move(fn); });
 }
 
 // A property read by getter and written by setter (std::nullptr_t: read-only), on objects of
@@ -441,15 +454,9 @@ public:
         p.Kind = pkEvent;
         p.EventType = typeid(Fn);
         p.EventTypeName = typeName;
-        p.Access = [getter, setter](TObject* o, TPropAccessOp op, void* value) {
-            auto* c = static_cast<C*>(o);
-            if (op == TPropAccessOp::Read) {
-                *static_cast<bool*>(value) = static_cast<bool>((c->*getter)());
-            } else {
-                const auto& a = *static_cast<const std::any*>(value);
-                (c->*setter)(a.has_value() ? std::any_cast<Fn>(a) : Fn());
-            }
-        };
+        vq_detail::EventValueAccess<Fn>(
+            p, [getter](TObject* o) { return static_cast<bool>((static_cast<C*>(o)->*getter)()); },
+            [setter](TObject* o, Fn fn) { (static_cast<C*>(o)->*setter)(std::move(fn)); });
         return Add(std::move(p));
     }
 
