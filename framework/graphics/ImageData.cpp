@@ -36,15 +36,6 @@ QImage DecodeImage(const QByteArray& data) {
     return QImage::fromData(data);
 }
 
-namespace {
-
-uint32_t BigEndian32(const char* p) {
-    const auto* b = reinterpret_cast<const unsigned char*>(p);
-    return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | uint32_t(b[3]);
-}
-
-} // namespace
-
 uint32_t Crc32(const char* data, size_t size) {
     static constexpr std::array<uint32_t, 256> table = [] {
         std::array<uint32_t, 256> t{};
@@ -64,6 +55,11 @@ uint32_t Crc32(const char* data, size_t size) {
 
 namespace {
 
+uint32_t BigEndian32(const char* p) {
+    const auto* b = reinterpret_cast<const unsigned char*>(p);
+    return uint32_t(b[0]) << 24 | uint32_t(b[1]) << 16 | uint32_t(b[2]) << 8 | uint32_t(b[3]);
+}
+
 // IHDR first, then every chunk whole with its CRC up to IEND (whether the chunks make a
 // picture, the header reader finds out).
 bool PngChunksWhole(const QByteArray& data) {
@@ -82,10 +78,6 @@ bool PngChunksWhole(const QByteArray& data) {
     }
     return false;
 }
-
-} // namespace
-
-namespace {
 
 uint32_t LittleEndian(const QByteArray& data, qsizetype pos, int bytes) {
     uint32_t value = 0;

@@ -20,6 +20,8 @@
 #include <QUuid>
 #include <QtMath>
 
+#include <utility>
+
 namespace {
 
 const char* const kClipboardOwnerFormat = "application/x-vq-richedit-owner";
@@ -307,8 +309,7 @@ void TCustomRichEdit::DeferContent(const QByteArray& stream, bool plain) {
 
 void TCustomRichEdit::LoadPending() const {
     auto* self = const_cast<TCustomRichEdit*>(this);
-    const QByteArray stream = std::move(FPendingStream);
-    FPendingStream.clear();
+    const QByteArray stream = std::exchange(FPendingStream, QByteArray());
     FPending = false;
     // Listeners heard of this content when it was given.
     ++self->FQuiet;
