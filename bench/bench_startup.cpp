@@ -24,7 +24,6 @@ enum Slot { SlotBare, SlotPeer, SlotDemo, SlotCount };
 const char* const SlotNames[SlotCount] = {"bare Qt", "Qt peer", "demo"};
 
 QString Bare, Peer, Demo;
-double TotalSeconds[SlotCount] = {};
 double TotalPeakKb[SlotCount] = {};
 int64_t Runs[SlotCount] = {};
 
@@ -34,17 +33,16 @@ struct ChildResult {
 };
 
 // Seconds from launching the program until its ready marker, and the peak memory it reports.
-ChildResult TimeChild(const QString& program, const QStringList& args) {
+ChildResult TimeChild(const QString& program) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer timer;
     timer.start();
-    child.start(program, args);
+    child.start(program, QStringList());
     QByteArray out;
     while (!out.contains('\n') || !out.contains(StartupReadyMarker)) {
         if (!child.waitForReadyRead(30000)) {
-            std::fprintf(stderr, "%s %s gave no ready marker\n", qPrintable(program),
-                         qPrintable(args.join(' ')));
+            std::fprintf(stderr, "%s gave no ready marker\n", qPrintable(program));
             std::exit(1);
         }
         out += child.readAllStandardOutput();
@@ -57,11 +55,10 @@ ChildResult TimeChild(const QString& program, const QStringList& args) {
     return {seconds, kb};
 }
 
-void Launch(benchmark::State& state, Slot slot, const QString& program, const QStringList& args) {
+void Launch(benchmark::State& state, Slot slot, const QString& program) {
     for (auto _ : state) {
-        const ChildResult r = TimeChild(program, args);
+        const ChildResult r = TimeChild(program);
         state.SetIterationTime(r.seconds);
-        TotalSeconds[slot] += r.seconds;
         TotalPeakKb[slot] += double(r.peakKb);
         ++Runs[slot];
     }
@@ -69,13 +66,13 @@ void Launch(benchmark::State& state, Slot slot, const QString& program, const QS
 }
 
 void BM_StartBareQt(benchmark::State& state) {
-    Launch(state, SlotBare, Bare, {});
+    Launch(state, SlotBare, Bare);
 }
 void BM_StartQtPeer(benchmark::State& state) {
-    Launch(state, SlotPeer, Peer, {});
+    Launch(state, SlotPeer, Peer);
 }
 void BM_StartDemo(benchmark::State& state) {
-    Launch(state, SlotDemo, Demo, {});
+    Launch(state, SlotDemo, Demo);
 }
 
 BENCHMARK(BM_StartBareQt)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(1.0);
@@ -93,7 +90,7 @@ void PrintSummary() {
     double kb[SlotCount] = {};
     for (int round = 0; round < kRounds; ++round)
         for (int s = 0; s < SlotCount; ++s) {
-            const ChildResult r = TimeChild(programs[s], {});
+            const ChildResult r = TimeChild(programs[s]);
             times[s].push_back(r.seconds * 1e3);
             kb[s] += double(r.peakKb);
         }
