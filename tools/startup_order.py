@@ -24,10 +24,10 @@ def ran_functions(profile, program):
     """Mangled names of the functions of program that ran, from a callgrind profile recorded
     with --demangle=no (names are compressed: "(id) name" the first time, "(id)" after)."""
     objects, names, current, ran = {}, {}, None, set()
-    spec = re.compile(r"^(c?ob|c?fn)=\((\d+)\)(?: (.*))?$")
+    record = re.compile(r"^(c?ob|c?fn)=\((\d+)\)(?: (.*))?$")
     with open(profile, errors="replace") as f:
         for line in f:
-            m = spec.match(line.rstrip("\n"))
+            m = record.match(line.rstrip("\n"))
             if not m:
                 continue
             kind, ident, name = m.groups()
