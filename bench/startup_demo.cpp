@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -22,15 +23,20 @@ public:
     void Mark(const char* phase) {
         if (!FOn) return;
         const qint64 now = FTimer.nsecsElapsed();
-        std::fprintf(stderr, "  %-26s %6.1f ms  peak %6.1f MB\n", phase, double(now - FLast) / 1e6,
-                     double(StartupPeakKb()) / 1024);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::fprintf(stderr, "  %-26s %6.1f ms  peak %6.1f MB  page faults %5ld\n", phase,
+                     double(now - FLast) / 1e6, double(StartupPeakKb()) / 1024,
+                     usage.ru_minflt - FLastFaults);
         FLast = now;
+        FLastFaults = usage.ru_minflt;
     }
 
 private:
     bool FOn;
     QElapsedTimer FTimer;
     qint64 FLast = 0;
+    long FLastFaults = 0;
 };
 
 } // namespace
