@@ -3,10 +3,13 @@
 
 #include "app/DemoProgram.h"
 #include "framework/graphics/FontPreload.h"
+#include "framework/system/HeapPreload.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // First, before anything fills the heap: its room is faulted in beside the start.
+    THeapPreload heap;
     TFontPreload fonts;
     QApplication app(argc, argv);
     TDemoProgram program;

@@ -8,6 +8,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/FontPreload.h"
+#include "framework/system/HeapPreload.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -44,8 +45,9 @@ private:
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     TPhases phases;
+    THeapPreload heap;
     TFontPreload fonts;
-    phases.Mark("font preload started");
+    phases.Mark("preloads started");
     QApplication app(argc, argv);
     phases.Mark("QApplication");
     TDemoProgram program;
