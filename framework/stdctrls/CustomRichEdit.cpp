@@ -152,7 +152,7 @@ private:
 // Lines
 
 TCustomRichEdit::TLines::TLines(TCustomRichEdit* edit)
-    : TTextDocumentStrings(edit->Document()), FEdit(edit) {}
+    : TTextDocumentStrings(nullptr), FEdit(edit) {}
 
 void TCustomRichEdit::TLines::Assign(const TPersistent* Source) {
     FEdit->BeginContentUpdate();
@@ -167,8 +167,8 @@ void TCustomRichEdit::TLines::Assign(const TPersistent* Source) {
     FEdit->EndContentUpdate(changed);
 }
 
-void TCustomRichEdit::TLines::Prepare() const {
-    FEdit->SettleContent();
+QTextDocument* TCustomRichEdit::TLines::Prepare() const {
+    return FEdit->Document();
 }
 
 void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
@@ -246,22 +246,9 @@ VQ_PUBLISH(TCustomRichEdit) {
     P.Inherit();
 }
 
-TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
-    : TWinControl(AOwner), FDocument(std::make_unique<QTextDocument>()) {
+TCustomRichEdit::TCustomRichEdit(TComponent* AOwner) : TWinControl(AOwner) {
     FLines = std::make_unique<TLines>(this);
-    FCursor = QTextCursor(FDocument.get());
     FClipboardId = QUuid::createUuid().toByteArray();
-    FDocument->setDocumentMargin(1);
-    FDocument->setDefaultFont(Font()->Handle());
-    // A document reports content changes only once it has a layout; with no page size (set
-    // first: the layout would lay out the empty document) that layout waits until the
-    // text's size is needed (see SetLayoutWidth).
-    FDocument->setPageSize(QSizeF(0, 0));
-    FDocument->documentLayout();
-    QObject::connect(FDocument.get(), &QTextDocument::contentsChange, FDocument.get(),
-                     [this](int, int removed, int added) {
-                         if (removed || added) ContentsChanged();
-                     });
     SetColor(clWindow);
     SetParentColor(false);
     SetTabStop(true);
@@ -277,7 +264,29 @@ TCustomRichEdit::~TCustomRichEdit() {
         }
     }
     DestroyWnd();
-    FDocument->disconnect();
+    if (FDocument) FDocument->disconnect();
+}
+
+void TCustomRichEdit::MakeDocument() const {
+    FDocument = std::make_unique<QTextDocument>();
+    QTextDocument* doc = FDocument.get();
+    doc->setDocumentMargin(FFormatRectSet ? 0 : 1);
+    doc->setDefaultFont(Font()->Handle());
+    if (FAlignment != taLeftJustify) {
+        QTextOption option = doc->defaultTextOption();
+        option.setAlignment(FAlignment == taCenter ? Qt::AlignHCenter : Qt::AlignRight);
+        doc->setDefaultTextOption(option);
+    }
+    // A document reports content changes only once it has a layout; with no page size (set
+    // first: the layout would lay out the empty document) that layout waits until the
+    // text's size is needed (see SetLayoutWidth).
+    doc->setPageSize(QSizeF(0, 0));
+    doc->documentLayout();
+    auto* self = const_cast<TCustomRichEdit*>(this);
+    QObject::connect(doc, &QTextDocument::contentsChange, doc, [self](int, int removed, int added) {
+        if (removed || added) self->ContentsChanged();
+    });
+    FCursor = QTextCursor(doc);
 }
 
 QTextEdit* TCustomRichEdit::TextEdit() const {
@@ -452,6 +461,7 @@ void TCustomRichEdit::SetWantTabs(bool value) {
 void TCustomRichEdit::SetAlignment(TAlignment value) {
     if (FAlignment == value) return;
     FAlignment = value;
+    if (!FDocument) return;
     QTextOption option = FDocument->defaultTextOption();
     option.setAlignment(value == taCenter         ? Qt::AlignHCenter
                         : value == taRightJustify ? Qt::AlignRight
@@ -513,7 +523,7 @@ void TCustomRichEdit::ResetFormattingRect() {
 void TCustomRichEdit::ApplyFormattingRect() {
     // A set rectangle is the text area itself; the default one keeps a pixel off the border.
     const qreal margin = FFormatRectSet ? 0 : 1;
-    if (FDocument->documentMargin() != margin) FDocument->setDocumentMargin(margin);
+    if (FDocument && FDocument->documentMargin() != margin) FDocument->setDocumentMargin(margin);
     const TRect r = EffectiveFormattingRect();
     auto* e = static_cast<TEditWidget*>(TextEdit());
     if (!e) {
@@ -540,7 +550,8 @@ int TCustomRichEdit::ContentHeight(int width) const {
 void TCustomRichEdit::SetLayoutWidth(int width, bool now) const {
     // Laying out is most of the cost of loading text; text nobody has measured or shown (the
     // labels of hidden pages and windows) need not be laid out at all yet.
-    if (!now && FDocument->pageSize().isNull()) return;
+    if (!now && (!FDocument || FDocument->pageSize().isNull())) return;
+    EnsureDocument();
     // Qt lays the whole document out again on every width it is given, even the same one.
     if (FDocument->textWidth() != qreal(width)) FDocument->setTextWidth(width);
 }
@@ -573,6 +584,7 @@ void TCustomRichEdit::WindowPosChanged() {
 // Selection and clipboard -----------------------------------------------------------------------
 
 QTextCursor TCustomRichEdit::Selection() const {
+    EnsureDocument();
     SettleContent();
     QTextEdit* e = TextEdit();
     return e ? e->textCursor() : FCursor;
@@ -689,6 +701,7 @@ void TCustomRichEdit::SelectionMoved() {
 void TCustomRichEdit::CreateWnd() {
     // Kept-back content is read while there is no widget yet, so that the own caret is the
     // one put at its start.
+    EnsureDocument();
     SettleContent();
     TWinControl::CreateWnd();
     auto* e = static_cast<TEditWidget*>(TextEdit());
@@ -715,7 +728,7 @@ void TCustomRichEdit::DestroyWnd() {
 
 void TCustomRichEdit::FontChanged() {
     TWinControl::FontChanged();
-    FDocument->setDefaultFont(Font()->Handle());
+    if (FDocument) FDocument->setDefaultFont(Font()->Handle());
 }
 
 void TCustomRichEdit::EnabledChanged() {

@@ -1,8 +1,9 @@
 #pragma once
 // TCustomRichEdit: a multi-line edit of formatted text on a QTextEdit. The control owns the
 // QTextDocument, so the content lives on while the control has no window and across
-// RecreateWnd. Lines is a view of its paragraphs; Lines->SaveToStream and LoadFromStream move
-// the whole content as RTF (TRtfWriter, TRtfReader) or, with PlainText, as plain text.
+// RecreateWnd; it is made when first needed (edits of windows built hidden may never need it).
+// Lines is a view of its paragraphs; Lines->SaveToStream and LoadFromStream move the whole content
+// as RTF (TRtfWriter, TRtfReader) or, with PlainText, as plain text.
 //
 // The formatting rectangle is where the text lays out, in the control's own coordinates; by
 // default it is the client area inside the border. RequestSize reports through OnResizeRequest
@@ -49,7 +50,7 @@ public:
         void Assign(const TPersistent* Source) override;
 
     protected:
-        void Prepare() const override;
+        QTextDocument* Prepare() const override;
 
     private:
         friend class TCustomRichEdit;
@@ -65,8 +66,9 @@ public:
     // Lines: the paragraphs; assigning copies the strings.
     TLines* Lines() const { return FLines.get(); }
     void SetLines(TStrings* value);
-    // The document, with content kept back by DeferContent read into it first.
+    // The document, made if need be, with content kept back by DeferContent read into it first.
     QTextDocument* Document() const {
+        EnsureDocument();
         SettleContent();
         return FDocument.get();
     }
@@ -195,12 +197,17 @@ private:
     void SelectionMoved();
     // The caret and selection: the widget's, or the own cursor without a window.
     QTextCursor Selection() const;
+    void EnsureDocument() const {
+        if (!FDocument) MakeDocument();
+    }
+    // The document with the settings made so far, and the own caret at its start.
+    void MakeDocument() const;
     void SettleContent() const {
         if (FPending) LoadPending();
     }
     void LoadPending() const;
 
-    std::unique_ptr<QTextDocument> FDocument;
+    mutable std::unique_ptr<QTextDocument> FDocument;
     std::unique_ptr<TLines> FLines;
     bool FPlainText = false;
     bool FReadOnly = false;
@@ -220,7 +227,7 @@ private:
     int FLastSelStart = 0;
     int FLastSelEnd = 0;
     // The caret and selection while the control has no window.
-    QTextCursor FCursor;
+    mutable QTextCursor FCursor;
     // Marks the clipboard data that this control put there.
     QByteArray FClipboardId;
     // Content kept back by DeferContent, in the format it was given in.

@@ -7,9 +7,9 @@
 TTextDocumentStrings::TTextDocumentStrings(QTextDocument* document) : FDocument(document) {}
 
 int TTextDocumentStrings::Count() const {
-    Prepare();
-    const int blocks = FDocument->blockCount();
-    if (blocks == 1 && FDocument->firstBlock().length() <= 1) return 0;
+    QTextDocument* const doc = Prepare();
+    const int blocks = doc->blockCount();
+    if (blocks == 1 && doc->firstBlock().length() <= 1) return 0;
     return blocks;
 }
 
@@ -18,36 +18,36 @@ void TTextDocumentStrings::CheckIndex(int index, int limit) const {
 }
 
 String TTextDocumentStrings::Get(int index) const {
-    Prepare();
+    QTextDocument* const doc = Prepare();
     CheckIndex(index, Count());
-    return FDocument->findBlockByNumber(index).text();
+    return doc->findBlockByNumber(index).text();
 }
 
 void TTextDocumentStrings::Put(int index, const String& value) {
-    Prepare();
+    QTextDocument* const doc = Prepare();
     CheckIndex(index, Count());
-    const QTextBlock block = FDocument->findBlockByNumber(index);
+    const QTextBlock block = doc->findBlockByNumber(index);
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.insertText(value);
 }
 
 void TTextDocumentStrings::Insert(int index, const String& value) {
-    Prepare();
+    QTextDocument* const doc = Prepare();
     const int count = Count();
     CheckIndex(index, count + 1);
     if (count == 0) {
         // The empty document's one paragraph takes the first line. An empty line in an empty
         // document is still the empty document.
-        QTextCursor(FDocument).insertText(value);
+        QTextCursor(doc).insertText(value);
         return;
     }
-    QTextCursor cursor(FDocument);
+    QTextCursor cursor(doc);
     // One edit, so that listeners hear of one change.
     cursor.beginEditBlock();
     if (index < count) {
         // The new text goes before the paragraph, which moves down with its format.
-        cursor.setPosition(FDocument->findBlockByNumber(index).position());
+        cursor.setPosition(doc->findBlockByNumber(index).position());
         cursor.insertText(value);
         cursor.insertBlock();
     } else {
@@ -59,15 +59,15 @@ void TTextDocumentStrings::Insert(int index, const String& value) {
 }
 
 void TTextDocumentStrings::Delete(int index) {
-    Prepare();
+    QTextDocument* const doc = Prepare();
     const int count = Count();
     CheckIndex(index, count);
     if (count == 1) {
         Clear();
         return;
     }
-    const QTextBlock block = FDocument->findBlockByNumber(index);
-    QTextCursor cursor(FDocument);
+    const QTextBlock block = doc->findBlockByNumber(index);
+    QTextCursor cursor(doc);
     if (index < count - 1) {
         cursor.setPosition(block.position());
         cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
@@ -80,9 +80,9 @@ void TTextDocumentStrings::Delete(int index) {
 }
 
 void TTextDocumentStrings::Clear() {
-    Prepare();
-    if (FDocument->isEmpty() && FDocument->blockCount() == 1) return;
-    QTextCursor cursor(FDocument);
+    QTextDocument* const doc = Prepare();
+    if (doc->isEmpty() && doc->blockCount() == 1) return;
+    QTextCursor cursor(doc);
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.removeSelectedText();

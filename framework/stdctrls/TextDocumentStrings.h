@@ -10,13 +10,11 @@ class QTextDocument;
 
 class TTextDocumentStrings : public TStrings {
 public:
-    // The document is not owned; it must outlive the list.
+    // The document is not owned; it must outlive the list. A list made without one gets it
+    // from Prepare.
     explicit TTextDocumentStrings(QTextDocument* document);
 
-    QTextDocument* Document() const {
-        Prepare();
-        return FDocument;
-    }
+    QTextDocument* Document() const { return Prepare(); }
 
     int Count() const override;
     String Get(int index) const override;
@@ -27,9 +25,9 @@ public:
     void Clear() override;
 
 protected:
-    // Called before every access to the document: a list whose document waits for its
-    // content gets it here.
-    virtual void Prepare() const {}
+    // Called before every access to the document, which it gives: a list whose document is
+    // made, or gets its content, only when needed gets them here.
+    virtual QTextDocument* Prepare() const { return FDocument; }
 
 private:
     void CheckIndex(int index, int limit) const;

@@ -7,9 +7,13 @@
 
 #include <QScrollBar>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -244,6 +248,49 @@ TEST_F(RichEdit, ContentOutlivesItsWindow) {
     Edit->RecreateWnd();
     EXPECT_EQ(Lines(), QStringList({"kept"}));
     EXPECT_EQ(static_cast<QTextEdit*>(Edit->Widget())->document(), Edit->Document());
+}
+
+// The document is made when first needed: settings made before then reach it as they reach a
+// document that exists, and an edit nobody asked yet reads as empty with its caret at 0.
+TEST_F(RichEdit, SettingsMadeBeforeTheDocumentReachIt) {
+    const std::vector<std::pair<const char*, std::function<void(TRichEdit*)>>> settings = {
+        {"none", [](TRichEdit*) {}},
+        {"centred", [](TRichEdit* e) { e->SetAlignment(taCenter); }},
+        {"right", [](TRichEdit* e) { e->SetAlignment(taRightJustify); }},
+        {"font",
+         [](TRichEdit* e) {
+             e->Font()->SetName(QStringLiteral("Courier New"));
+             e->Font()->SetHeight(-17);
+             e->Font()->SetStyle(TFontStyles{fsBold});
+         }},
+        {"rectangle", [](TRichEdit* e) { e->SetFormattingRect(Rect(4, 4, 150, 80)); }},
+        {"rectangle reset",
+         [](TRichEdit* e) {
+             e->SetFormattingRect(Rect(4, 4, 150, 80));
+             e->ResetFormattingRect();
+         }},
+        {"no wrap", [](TRichEdit* e) { e->SetWordWrap(false); }},
+    };
+    for (const auto& [name, apply] : settings) {
+        auto* early = new TRichEdit(Form.get());
+        early->SetParent(Form.get());
+        apply(early);
+        EXPECT_EQ(early->SelStart(), 0) << name;
+        EXPECT_EQ(early->SelLength(), 0) << name;
+        EXPECT_EQ(early->Lines()->Count(), 0) << name;
+        auto* late = new TRichEdit(Form.get());
+        late->SetParent(Form.get());
+        late->Document();
+        apply(late);
+        const QTextDocument* a = early->Document();
+        const QTextDocument* b = late->Document();
+        EXPECT_EQ(a->defaultTextOption().alignment(), b->defaultTextOption().alignment()) << name;
+        EXPECT_EQ(a->defaultFont(), b->defaultFont()) << name;
+        EXPECT_EQ(a->documentMargin(), b->documentMargin()) << name;
+        early->Lines()->Add(QStringLiteral("text that wraps or not at the edit's width"));
+        late->Lines()->Add(QStringLiteral("text that wraps or not at the edit's width"));
+        EXPECT_EQ(early->RequiredBounds(), late->RequiredBounds()) << name;
+    }
 }
 
 TEST_F(RichEdit, MemoLinesAndDescription) {
