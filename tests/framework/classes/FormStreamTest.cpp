@@ -187,6 +187,37 @@ TEST_F(FormStream, NamesThatBeginWithAKeywordAreProperties) {
     EXPECT_EQ(root.Children[0].Props[0].Name, "endless");
 }
 
+// Binary data: every byte value, digits of either case, lines of every length (so that runs of
+// digits start at every offset and cross line ends), and a bad digit at every place of a run.
+TEST_F(FormStream, BinaryDataDecodesEveryDigitWhereverItFalls) {
+    std::string bytes, hex;
+    const char* const digits[2] = {"0123456789abcdef", "0123456789ABCDEF"};
+    for (int b = 0; b < 256; ++b) {
+        bytes += char(b);
+        hex += digits[b % 3 == 0][b >> 4];
+        hex += digits[b % 5 == 0][b & 15];
+    }
+    for (size_t perLine :
+         {size_t(1), size_t(2), size_t(7), size_t(9), size_t(16), size_t(64), hex.size()}) {
+        std::string text = "object R: TTestRoot\n  Data = {";
+        for (size_t i = 0; i < hex.size(); i += perLine)
+            text += (i % 3 ? "\n    " : "\r\n\t ") + hex.substr(i, perLine);
+        text += "}\nend";
+        const TFormObjectNode root = TFormParser::Parse(text, "test.vqf");
+        ASSERT_EQ(root.Props.size(), 1u);
+        EXPECT_EQ(root.Props[0].Value.Str, bytes) << perLine << " digits a line";
+    }
+    for (const char bad : {'g', 'G', '/', ':', '@', '`', 'Z', '\x7f', '\x80', '\xc1', '\xff'}) {
+        for (size_t at = 0; at < 16; ++at) {
+            std::string run = "00112233aAbBcCdD";
+            run[at] = bad;
+            const std::string text = "object R: TTestRoot\n  Data = {" + run + "}\nend";
+            EXPECT_THROW(TFormParser::Parse(text, "test.vqf"), EReadError)
+                << "byte " << int(static_cast<unsigned char>(bad)) << " at " << at;
+        }
+    }
+}
+
 TEST_F(FormStream, ReadingACollectionReplacesItsItems) {
     auto r = Read("object R: TTestRoot\n object T: TTestThing\n"
                   "  Items = <item Width = 1 end item Width = 2 end item end>\n"
