@@ -272,11 +272,7 @@ void TCustomRichEdit::MakeDocument() const {
     QTextDocument* doc = FDocument.get();
     doc->setDocumentMargin(FFormatRectSet ? 0 : 1);
     doc->setDefaultFont(Font()->Handle());
-    if (FAlignment != taLeftJustify) {
-        QTextOption option = doc->defaultTextOption();
-        option.setAlignment(FAlignment == taCenter ? Qt::AlignHCenter : Qt::AlignRight);
-        doc->setDefaultTextOption(option);
-    }
+    if (FAlignment != taLeftJustify) ApplyAlignment();
     // A document reports content changes only once it has a layout; with no page size (set
     // first: the layout would lay out the empty document) that layout waits until the
     // text's size is needed (see SetLayoutWidth).
@@ -461,11 +457,14 @@ void TCustomRichEdit::SetWantTabs(bool value) {
 void TCustomRichEdit::SetAlignment(TAlignment value) {
     if (FAlignment == value) return;
     FAlignment = value;
-    if (!FDocument) return;
+    if (FDocument) ApplyAlignment();
+}
+
+void TCustomRichEdit::ApplyAlignment() const {
     QTextOption option = FDocument->defaultTextOption();
-    option.setAlignment(value == taCenter         ? Qt::AlignHCenter
-                        : value == taRightJustify ? Qt::AlignRight
-                                                  : Qt::AlignLeft);
+    option.setAlignment(FAlignment == taCenter         ? Qt::AlignHCenter
+                        : FAlignment == taRightJustify ? Qt::AlignRight
+                                                       : Qt::AlignLeft);
     FDocument->setDefaultTextOption(option);
 }
 
@@ -584,8 +583,7 @@ void TCustomRichEdit::WindowPosChanged() {
 // Selection and clipboard -----------------------------------------------------------------------
 
 QTextCursor TCustomRichEdit::Selection() const {
-    EnsureDocument();
-    SettleContent();
+    Document();
     QTextEdit* e = TextEdit();
     return e ? e->textCursor() : FCursor;
 }
@@ -699,10 +697,9 @@ void TCustomRichEdit::SelectionMoved() {
 }
 
 void TCustomRichEdit::CreateWnd() {
-    // Kept-back content is read while there is no widget yet, so that the own caret is the
-    // one put at its start.
-    EnsureDocument();
-    SettleContent();
+    // The document is made, and kept-back content read, while there is no widget yet, so that
+    // the own caret is the one put at its start.
+    Document();
     TWinControl::CreateWnd();
     auto* e = static_cast<TEditWidget*>(TextEdit());
     if (!e) return;

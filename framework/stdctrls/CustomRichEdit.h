@@ -202,6 +202,8 @@ private:
     }
     // The document with the settings made so far, and the own caret at its start.
     void MakeDocument() const;
+    // The document's default alignment from Alignment.
+    void ApplyAlignment() const;
     void SettleContent() const {
         if (FPending) LoadPending();
     }
