@@ -4,6 +4,7 @@
 #include "framework/controls/CustomControl.h"
 #include "framework/controls/GraphicControl.h"
 #include "framework/controls/HelpViewer.h"
+#include "framework/controls/ModalSession.h"
 #include "framework/controls/Screen.h"
 #include "framework/graphics/Icon.h"
 #include "framework/system/ScopedChange.h"
@@ -79,9 +80,11 @@ void TApplication::Terminate() {
 }
 
 void TApplication::BringToFront() {
-    // While a modal window runs (a form, a message box, a dialog) it is the one to bring up:
-    // the windows under it take no input.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+    // While a modal window runs (a form, a message box, a dialog) it is the one to bring up,
+    // on top of the windows it belongs to: they take no input.
+    QWidget* modal = TModalSession::Front();
+    if (!modal) modal = QApplication::activeModalWidget();
+    if (modal && modal->isVisible()) {
         if (QGuiApplication::platformName() != QLatin1String("offscreen")) modal->raise();
         modal->activateWindow();
         return;
@@ -138,10 +141,10 @@ void TApplication::ShowException(const Exception& E) {
         hook(message);
         return;
     }
-    QWidget* parent = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Critical,
                     FTitle.isEmpty() ? QCoreApplication::applicationName() : FTitle, message,
-                    QMessageBox::Ok, parent);
+                    QMessageBox::Ok);
+    TModalSession session(&box);
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 #include "framework/controls/Dialogs.h"
 
 #include "framework/controls/Application.h"
+#include "framework/controls/ModalSession.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -79,7 +80,8 @@ TMsgDlgButtons Normalised(TMsgDlgButtons buttons) {
 QMessageBox* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons Buttons,
                                  int HelpCtx) {
     Buttons = Normalised(Buttons);
-    auto* box = new QMessageBox(QApplication::activeWindow());
+    // A top-level box: TModalSession makes it modal for the window in use, which it disables.
+    auto* box = new QMessageBox();
     box->setWindowTitle(CaptionOf(DlgType));
     // A carriage return starts a new line, as it does in the classic message box.
     box->setText(
@@ -129,6 +131,7 @@ TModalResult MessageDlg(const String& Msg, TMsgDlgType DlgType, TMsgDlgButtons B
         return hook(
             TMessageDlgRequest{CaptionOf(DlgType), Msg, DlgType, Normalised(Buttons), HelpCtx});
     std::unique_ptr<QMessageBox> box(CreateMessageDialog(Msg, DlgType, Buttons, HelpCtx));
+    TModalSession session(box.get());
     box->exec();
     return MessageDialogResult(box.get());
 }

@@ -3,6 +3,7 @@
 #include "framework/classes/FormReader.h"
 #include "framework/classes/Resources.h"
 #include "framework/controls/Application.h"
+#include "framework/controls/ModalSession.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
 #include "framework/graphics/Canvas.h"
@@ -13,7 +14,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -229,6 +229,8 @@ void TForm::ApplyWindowFlags() {
         f |= Qt::WindowTitleHint;
         break;
     }
+    if (Modal() && (f & Qt::WindowType_Mask) == Qt::Window)
+        f = (f & ~Qt::WindowType_Mask) | Qt::Dialog;
     if (FBorderStyle != bsNone) {
         if (FBorderIcons.Contains(biSystemMenu))
             f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
@@ -508,23 +510,24 @@ void TForm::CloseModal() {
 TModalResult TForm::ShowModal() {
     if (Visible() || !Enabled() || Modal())
         throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
-    // The other windows take no input while the modal form runs.
-    std::vector<QPointer<QWidget>> disabled;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != Widget() && w->isVisible() && w->isEnabled()) {
-            w->setEnabled(false);
-            disabled.emplace_back(w);
-        }
-    auto enableOthers = [&disabled] {
-        for (auto& w : disabled)
-            if (w) w->setEnabled(true);
-    };
     const TLifeToken alive = LifeToken();
+    HandleNeeded();
+    ++FModalLevel;
+    // A modal window of any border is a dialog to the window system: only those are kept
+    // above the window they belong to.
+    ApplyWindowFlags();
     QEventLoop loop;
     FModalResult = mrNone;
-    ++FModalLevel;
     FModalLoop = &loop;
-    TModalResult result = mrCancel;
+    TModalSession session(Widget());
+    // Every path hides the form before the session gives the other windows back.
+    auto end = [&] {
+        if (!alive) return;
+        FModalLoop = nullptr;
+        --FModalLevel;
+        Hide();
+        ApplyWindowFlags();
+    };
     try {
         Show();
         while (alive) {
@@ -541,21 +544,11 @@ TModalResult TForm::ShowModal() {
             }
         }
     } catch (...) {
-        if (alive) {
-            FModalLoop = nullptr;
-            --FModalLevel;
-            Hide();
-        }
-        enableOthers();
+        end();
         throw;
     }
-    if (alive) {
-        result = FModalResult;
-        FModalLoop = nullptr;
-        --FModalLevel;
-        Hide();
-    }
-    enableOthers();
+    const TModalResult result = alive ? FModalResult : mrCancel;
+    end();
     return result;
 }
 
@@ -593,9 +586,10 @@ bool TForm::HandleFormKey(TControl* target, uint16_t key, TShiftState shift, QCh
 }
 
 void TForm::WidgetCloseRequest(QEvent* event) {
-    // The window only hides when Close decides so; the widget itself never closes.
+    // The window only hides when Close decides so; the widget itself never closes. A window a
+    // modal one has disabled refuses to close.
     event->ignore();
-    Close();
+    if (Widget()->isEnabled()) Close();
 }
 
 bool TForm::WidgetEvent(QEvent* event) {

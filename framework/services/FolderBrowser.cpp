@@ -1,8 +1,8 @@
 #include "framework/services/FolderBrowser.h"
 
+#include "framework/controls/ModalSession.h"
 #include "framework/services/ShellFolders.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -110,9 +110,9 @@ void TFolderBrowser::showEvent(QShowEvent* event) {
 }
 
 bool TFolderBrowser::Browse(const QString& Title, QString& Path, const QString& Root) {
-    TFolderBrowser browser(Title, Root, QApplication::activeWindow());
-    browser.setWindowModality(Qt::ApplicationModal);
+    TFolderBrowser browser(Title, Root, nullptr);
     browser.SetSelectedPath(Path);
+    TModalSession session(&browser);
     if (browser.exec() != QDialog::Accepted) return false;
     const QString chosen = browser.SelectedPath();
     if (chosen.isEmpty()) return false;

@@ -2,14 +2,18 @@
 // buttons, accelerators and the application's form list.
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
+#include "framework/controls/ModalSession.h"
 #include "framework/controls/Screen.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -241,18 +245,41 @@ TEST(FormModal, ModalResultEndsTheLoopAndHidesTheForm) {
     EXPECT_EQ(form->ShowModal(), mrOk);
 }
 
-TEST(FormModal, OtherWindowsAreDisabledMeanwhile) {
+TEST(FormModal, BelongsToTheWindowInUseWhichTakesNoInputAndRefusesToClose) {
     auto other = MakeLogin();
     other->Show();
+    other->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other->Widget()));
+    QWidget tray;
+    TModalSession::KeepLive(&tray);
+    tray.show();
+    int otherPresses = 0;
+    other->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++otherPresses; };
     auto form = MakeLogin();
-    bool otherEnabled = true;
     WhenModal([&] {
-        otherEnabled = other->Widget()->isEnabled();
+        QWindow* handle = form->Widget()->windowHandle();
+        EXPECT_EQ(handle->transientParent(), other->Widget()->windowHandle());
+        EXPECT_EQ(handle->modality(), Qt::WindowModal);
+        EXPECT_EQ(TModalSession::Front(), form->Widget());
+        EXPECT_FALSE(other->Widget()->isEnabled());
+        EXPECT_TRUE(tray.isEnabled());
+        // The window manager's close request and a press reach the disabled window for nothing.
+        QCloseEvent close;
+        QApplication::sendEvent(other->Widget(), &close);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(other->Widget(), &press);
+        EXPECT_TRUE(other->Visible());
+        EXPECT_TRUE(form->Modal());
         form->SetModalResult(mrOk);
     });
     form->ShowModal();
-    EXPECT_FALSE(otherEnabled);
+    EXPECT_EQ(otherPresses, 0);
     EXPECT_TRUE(other->Widget()->isEnabled());
+    EXPECT_EQ(TModalSession::Front(), nullptr);
+    // Shown again without a loop, it is an ordinary window.
+    EXPECT_EQ(form->Widget()->windowModality(), Qt::NonModal);
+    EXPECT_EQ(form->Widget()->windowHandle()->transientParent(), nullptr);
 }
 
 TEST(FormModal, EscapeClicksTheCancelButton) {
