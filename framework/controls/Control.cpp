@@ -22,6 +22,9 @@ public:
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!FControl || watched != parent()) return false;
+        // Filters see input before Qt drops it for a disabled widget (a window disabled by a
+        // modal one): the control must not see it either.
+        if (IsInput(event->type()) && !static_cast<QWidget*>(watched)->isEnabled()) return false;
         TControl* control = FControl;
         ++Depth;
         // An event whose handling failed counts as handled.
@@ -29,6 +32,22 @@ public:
         Application->Guard(control, [&] { handled = control->WidgetEvent(event); });
         --Depth;
         return handled;
+    }
+
+    static bool IsInput(QEvent::Type type) {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ContextMenu:
+            return true;
+        default:
+            return false;
+        }
     }
 
     TControl* FControl;
