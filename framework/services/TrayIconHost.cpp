@@ -1,5 +1,6 @@
 #include "framework/services/TrayIconHost.h"
 
+#include "framework/controls/ModalSession.h"
 #include "framework/services/X11Session.h"
 
 #include <QAbstractNativeEventFilter>
@@ -46,6 +47,8 @@ public:
         resize(22, 22);
         setMouseTracking(true);
         setAttribute(Qt::WA_AlwaysShowToolTips);
+        // The icon answers while modal windows run, as the notification area does.
+        TModalSession::KeepLive(this);
     }
     void Detach() { FHost = nullptr; }
     void SetImage(const QImage& image) {
@@ -247,9 +250,15 @@ void TTrayIconHost::SetShown(bool value) {
         Remove();
 }
 
+QString TTrayIconHost::LiteralToolTip(const QString& text) {
+    if (text.isEmpty()) return text;
+    return QStringLiteral("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 void TTrayIconHost::SetToolTip(const QString& text) {
     FToolTip = text;
-    if (FImpl->Widget) FImpl->Widget->setToolTip(text);
+    if (FImpl->Widget) FImpl->Widget->setToolTip(LiteralToolTip(text));
     if (FImpl->QtTray) FImpl->QtTray->setToolTip(text);
 }
 
@@ -320,7 +329,7 @@ void TTrayIconHost::Add() {
 
 void TTrayIconHost::AddDocked(uint32_t Manager) {
     auto* widget = new TTrayIconWidget(this);
-    widget->setToolTip(FToolTip);
+    widget->setToolTip(LiteralToolTip(FToolTip));
     widget->SetImage(FImage);
     widget->winId();
     FImpl->Widget = widget;

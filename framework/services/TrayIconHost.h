@@ -35,8 +35,12 @@ public:
     // Adds (true) or removes (false) the entry.
     void SetShown(bool value);
     bool Shown() const { return FShown; }
+    // The tool tip shows text as written, markup included.
     void SetToolTip(const QString& text);
     QString ToolTip() const { return FToolTip; }
+    // What the icon window gives Qt for a tip text: Qt would draw text that looks like markup
+    // as rich text.
+    static QString LiteralToolTip(const QString& text);
     void SetIcon(const QImage& image);
 
     // How the entry is shown (None while hidden or where nothing can show it).
