@@ -158,12 +158,11 @@ void TMainFm::BrowseProgramsBtClick(TObject*) {
 void TMainFm::ShortcutBtClick(TObject*) {
     String desktop;
     if (!GetSpecialFolderPath(vqsfDesktop, desktop)) return;
-    // The desktop's own graphical text editor; without one there is nothing to point at.
-    const String editor = FindTextEditor();
-    if (editor.isEmpty()) return;
+    // The desktop's own text editor, or what stands in for it where there is none.
+    const TDesktopEntry target = TextEditorTarget();
     const String name = ShortcutEd->Text();
-    CreateShortcut(desktop + QLatin1Char('/') + name, name, editor, String(), String(),
-                   QStringLiteral("accessories-text-editor"), 0, 1);
+    CreateShortcut(desktop + QLatin1Char('/') + name, name, target.Program, target.Arguments,
+                   String(), target.Icon, 0, 1);
 }
 
 void TMainFm::AboutBtClick(TObject*) {

@@ -10,7 +10,9 @@
 #include "framework/system/ScopedChange.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -38,7 +40,49 @@ TApplication::~TApplication() = default;
 void TApplication::SetTitle(const String& value) {
     if (FTitle == value) return;
     FTitle = value;
-    if (QCoreApplication::instance()) QCoreApplication::setApplicationName(value);
+    ShowTitleToDesktop();
+}
+
+namespace {
+
+// Gives the main form's window the title as its icon name as it shows: the form makes its
+// widget only then (and a new one when it is re-created).
+class TMainFormIconName : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            const TForm* main = Application->MainForm();
+            if (main && watched == main->Widget())
+                main->Widget()->setWindowIconText(Application->Title());
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TApplication::ShowTitleToDesktop() {
+    if (!qApp) return;
+    // The title becomes the application name, which Qt's applicationDisplayName falls back to
+    // and its X11 plugin writes as the class of WM_CLASS, the name a panel shows for a program
+    // it has no desktop entry for. setApplicationDisplayName is not called: Qt 6.4 would then
+    // append a dash and that name to every window's _NET_WM_NAME, the caption shown.
+    QCoreApplication::setApplicationName(FTitle);
+    // The desktop entry is looked up by the instance part of WM_CLASS, which Qt takes from
+    // RESOURCE_NAME or else the program's file name.
+    if (QGuiApplication::desktopFileName().isEmpty()) {
+        QString instance = qEnvironmentVariable("RESOURCE_NAME");
+        if (instance.isEmpty() && !QCoreApplication::arguments().isEmpty())
+            instance = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
+        QGuiApplication::setDesktopFileName(instance);
+    }
+    static QPointer<TMainFormIconName> iconName;
+    if (!iconName) {
+        iconName = new TMainFormIconName;
+        iconName->setParent(qApp);
+        qApp->installEventFilter(iconName);
+    }
+    if (FMainForm && FMainForm->Widget()) FMainForm->Widget()->setWindowIconText(FTitle);
 }
 
 void TApplication::SetIcon(const TIcon* value) {

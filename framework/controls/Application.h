@@ -24,7 +24,9 @@ public:
     explicit TApplication(TComponent* AOwner);
     ~TApplication() override;
 
-    // Title: the program's name; also the caption of exception reports.
+    // Title: the program's name; also the caption of exception reports. It is the name the
+    // desktop shows for the program (window lists, docks, the application switcher) and the
+    // icon name of the main form's window, whose caption stays its own.
     String Title() const { return FTitle; }
     void SetTitle(const String& value);
     // Icon: empty at first; the program's icon (about boxes show it). Setting copies it and
@@ -106,6 +108,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    void ShowTitleToDesktop();
+
     String FTitle;
     String FHelpFile;
     std::unique_ptr<TIcon> FIcon;

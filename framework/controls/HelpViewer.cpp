@@ -2,15 +2,20 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
+#include "framework/controls/Screen.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -30,7 +35,7 @@ TViewerState& State() {
     return state;
 }
 
-void Display(int context, bool remember) {
+void DisplayTopic(int context, bool remember) {
     TViewerState& s = State();
     const THelpTopic* topic = s.File.Topic(context);
     if (!topic) return;
@@ -50,7 +55,7 @@ void Display(int context, bool remember) {
 
 void GoTo(int context) {
     if (State().File.Topic(context))
-        Display(context, true);
+        DisplayTopic(context, true);
     else
         MessageDlg(QStringLiteral("The help file has no topic %1.").arg(context), mtError, {mbOK},
                    0);
@@ -81,7 +86,7 @@ void Build() {
             if (st.History.empty()) return;
             const int previous = st.History.back();
             st.History.pop_back();
-            Display(previous, false);
+            DisplayTopic(previous, false);
         });
     });
     QObject::connect(s.List, &QListWidget::currentItemChanged, window,
@@ -107,7 +112,51 @@ void FillList() {
     }
 }
 
+// Help is asked for from the active window (F1, a Help button), else the program's own.
+QWidget* AskingWindow(const QWidget* viewer) {
+    if (QWidget* active = QApplication::activeWindow(); active && active != viewer) return active;
+    TForm* form = Screen->ActiveForm();
+    if (!form) form = Application->MainForm();
+    return form ? form->Widget() : nullptr;
+}
+
+void PlaceBesideTheAskingWindow(QWidget* viewer) {
+    const QWidget* asking = AskingWindow(viewer);
+    if (!asking || !asking->isVisible()) return;
+    const QRect frame = asking->frameGeometry();
+    QSize size = viewer->frameGeometry().size();
+    // Before its first showing the viewer's frame is unknown; the window manager gives it the
+    // asking window's.
+    if (size == viewer->size()) size += frame.size() - asking->size();
+    const TPoint at = THelpViewer::Placement(ToRect(asking->screen()->availableGeometry()),
+                                             ToRect(frame), size.width(), size.height());
+    viewer->move(ToQPoint(at));
+}
+
 } // namespace
+
+TPoint THelpViewer::Placement(const TRect& Available, const TRect& Asking, int Width, int Height) {
+    const auto onScreen = [&](int x, int y) {
+        return TPoint{std::max(Available.Left, std::min(x, Available.Right - Width)),
+                      std::max(Available.Top, std::min(y, Available.Bottom - Height))};
+    };
+    const auto covered = [&](TPoint p) {
+        const int64_t w = std::min(p.X + Width, Asking.Right) - std::max(p.X, Asking.Left);
+        const int64_t h = std::min(p.Y + Height, Asking.Bottom) - std::max(p.Y, Asking.Top);
+        return w > 0 && h > 0 ? w * h : 0;
+    };
+    const TPoint choices[] = {
+        onScreen(Asking.Right, Asking.Top), onScreen(Asking.Left - Width, Asking.Top),
+        onScreen(Asking.Left, Asking.Bottom), onScreen(Asking.Left, Asking.Top - Height)};
+    TPoint best = choices[0];
+    int64_t least = covered(best);
+    for (const TPoint& p : choices)
+        if (const int64_t c = covered(p); c < least) {
+            best = p;
+            least = c;
+        }
+    return best;
+}
 
 bool THelpViewer::ShowTopic(const String& fileName, int context) {
     THelpFile file;
@@ -131,7 +180,8 @@ bool THelpViewer::ShowTopic(const String& fileName, int context) {
         s.Current = 0;
     }
     FillList();
-    Display(context, true);
+    DisplayTopic(context, true);
+    if (!s.Window->isVisible()) PlaceBesideTheAskingWindow(s.Window);
     s.Window->show();
     s.Window->raise();
     s.Window->activateWindow();

@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTextStream>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstdio>
@@ -174,4 +175,19 @@ QString FindTextEditor() {
             !program.isEmpty())
             return program;
     return {};
+}
+
+TDesktopEntry TextEditorTarget() {
+    TDesktopEntry target;
+    target.Program = FindTextEditor();
+    target.Icon = QStringLiteral("accessories-text-editor");
+    if (target.Program.isEmpty()) {
+        // The home folder opens in the file manager, the one handler every desktop has; a text
+        // file would need the very text handler just found missing. As a URL the folder needs
+        // no quoting: its spaces and quotes are percent-encoded.
+        target.Program = QStringLiteral("xdg-open");
+        target.Arguments = QUrl::fromLocalFile(QDir::homePath()).toString(QUrl::FullyEncoded);
+        target.Icon = QStringLiteral("user-home");
+    }
+    return target;
 }

@@ -39,3 +39,6 @@ int32_t WriteDesktopEntry(const QString& FileName, const TDesktopEntry& Entry);
 // A graphical text editor the desktop has: the default application for plain text when it
 // runs without a terminal, else the first common editor found in PATH; empty when none.
 QString FindTextEditor();
+// The Program, Arguments and Icon of a launcher meant for editing text: FindTextEditor's
+// editor, or, on a desktop without one, xdg-open on the user's home folder.
+TDesktopEntry TextEditorTarget();

@@ -14,8 +14,12 @@
 #include "framework/controls/Screen.h"
 #include "framework/stdctrls/PageControl.h"
 #include "framework/stdctrls/TabSheet.h"
+#include "support/QtPrinters.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -112,10 +116,20 @@ TEST_F(MainWindow, IsCentredOnTheScreen) {
 }
 
 TEST_F(MainWindow, TaskbarTitleDiffersFromTheWindowCaption) {
-    EXPECT_EQ(Application->Title(), QStringLiteral("Varnholt Quill Controls Demo"));
+    const QString title = QStringLiteral("Varnholt Quill Controls Demo");
+    EXPECT_EQ(Application->Title(), title);
     EXPECT_EQ(MainFm->Caption(), QStringLiteral("Varnholt Quill Controls 2 Demo"));
+    // What panels and switchers read: the display name, and a desktop entry named as the
+    // instance part of the window class (the program's file name).
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), title);
+    EXPECT_EQ(QGuiApplication::desktopFileName(),
+              QFileInfo(QCoreApplication::arguments().constFirst()).fileName());
     MainFm->Show();
     Application->ProcessMessages();
+    EXPECT_EQ(MainFm->Widget()->windowTitle(), QStringLiteral("Varnholt Quill Controls 2 Demo"));
+    EXPECT_EQ(MainFm->Widget()->windowIconText(), title);
+    Application->SetTitle(QStringLiteral("Renamed"));
+    EXPECT_EQ(MainFm->Widget()->windowIconText(), QStringLiteral("Renamed"));
     EXPECT_EQ(MainFm->Widget()->windowTitle(), QStringLiteral("Varnholt Quill Controls 2 Demo"));
 }
 

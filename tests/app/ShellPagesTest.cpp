@@ -11,14 +11,19 @@
 #include "framework/services/FolderBrowser.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Edit.h"
+#include "support/DesktopFileCheck.h"
 #include "support/QtPrinters.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -98,40 +103,82 @@ TEST_F(ShellPages, FolderPickersFillTheirEditsOrLeaveThem) {
     EXPECT_EQ(MainFm->FoldersEd->Text(), QDir(QDir::tempPath()).canonicalPath());
 }
 
-TEST_F(ShellPages, MakeShortcutWritesALauncherForTheTextEditor) {
-    QTemporaryDir home;
-    const QList<QByteArray> saved{qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME"), qgetenv("PATH")};
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+// Sets variables for one test and puts them back, or unsets them, however it ends.
+class TScopedEnvironment {
+public:
+    void Set(const char* name, const QString& value) {
+        if (!FSaved.contains(name))
+            FSaved.insert(name, qEnvironmentVariableIsSet(name)
+                                    ? std::optional<QByteArray>(qgetenv(name))
+                                    : std::nullopt);
+        qputenv(name, value.toUtf8());
+    }
+    ~TScopedEnvironment() {
+        for (auto i = FSaved.cbegin(); i != FSaved.cend(); ++i)
+            i.value() ? qputenv(i.key().constData(), *i.value()) : qunsetenv(i.key().constData());
+    }
+
+private:
+    QMap<QByteArray, std::optional<QByteArray>> FSaved;
+};
+
+TEST_F(ShellPages, MakeShortcutWritesALauncherWithOrWithoutATextEditor) {
+    // A home with a space in it, inside a folder of its own, so a launcher that escaped the
+    // desktop would be found next to it.
+    QTemporaryDir root;
+    const QString home = root.filePath("my home");
+    ASSERT_TRUE(QDir(home).mkpath("bin") && QDir(home).mkpath("empty"));
+    const QString path = QString::fromUtf8(qgetenv("PATH"));
+    TScopedEnvironment env;
+    env.Set("HOME", home);
+    env.Set("XDG_CONFIG_HOME", home + "/config");
+    const QString desktop = home + "/Desktop";
+    const QString file = desktop + "/Sample Shortcut.desktop";
+    auto launcher = [&file] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(not written)");
+    };
+    EXPECT_EQ(MainFm->ShortcutEd->Text(), "Sample Shortcut");
+
+    // No editor anywhere in PATH: the launcher opens the home folder instead.
+    env.Set("PATH", home + "/empty");
+    MainFm->ShortcutBtClick(nullptr);
+    const QByteArray opener = launcher();
+    const qsizetype exec = opener.indexOf("\nExec=");
+    ASSERT_GE(exec, 0) << opener.toStdString();
+    const QList<QByteArray> command =
+        opener.mid(exec + 6, opener.indexOf('\n', exec + 1) - exec - 6).split(' ');
+    ASSERT_EQ(command.size(), 2) << opener.toStdString();
+    EXPECT_EQ(command[0], "xdg-open");
+    EXPECT_EQ(QUrl(QString::fromUtf8(command[1]).replace("%%", "%")).toLocalFile(), home);
+    env.Set("PATH", path); // the validator is found again
+    EXPECT_EQ(DesktopFileProblems(file), "");
+
     // An editor the desktop has: a stand-in in PATH.
-    QDir(home.path()).mkpath("bin");
-    QFile editor(home.filePath("bin/mousepad"));
+    QFile editor(home + "/bin/mousepad");
     ASSERT_TRUE(editor.open(QIODevice::WriteOnly));
     editor.write("#!/bin/sh\n");
     editor.close();
     editor.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    qputenv("PATH", home.filePath("bin").toUtf8() + ":" + saved[2]);
-
-    EXPECT_EQ(MainFm->ShortcutEd->Text(), "Sample Shortcut");
+    env.Set("PATH", home + "/bin:" + path);
     MainFm->ShortcutBtClick(nullptr);
     MainFm->ShortcutBtClick(nullptr); // pressing twice overwrites
-    const QString desktop = home.filePath("Desktop");
     EXPECT_EQ(QDir(desktop).entryList(QDir::Files | QDir::Hidden),
               QStringList{"Sample Shortcut.desktop"});
-    QFile launcher(desktop + "/Sample Shortcut.desktop");
-    ASSERT_TRUE(launcher.open(QIODevice::ReadOnly));
-    const QByteArray text = launcher.readAll();
-    EXPECT_TRUE(text.contains("\nExec=\"" + home.filePath("bin/mousepad").toUtf8() + "\"\n"))
+    const QByteArray text = launcher();
+    EXPECT_TRUE(text.contains("\nExec=\"" + home.toUtf8() + "/bin/mousepad\"\n"))
         << text.toStdString();
+    EXPECT_EQ(DesktopFileProblems(file), "");
 
-    // A name that would leave the desktop writes nothing, and says nothing.
+    // A name that would leave the desktop (for the folder above the home) writes nothing,
+    // and says nothing.
     MainFm->ShortcutEd->SetText("../../escaped");
     MainFm->ShortcutBtClick(nullptr);
-    EXPECT_FALSE(QFile::exists(home.filePath("escaped.desktop")));
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"my home"});
+    EXPECT_EQ(QDir(desktop).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Sample Shortcut.desktop"});
     EXPECT_TRUE(Boxes.isEmpty());
-    qputenv("HOME", saved[0]);
-    qputenv("XDG_CONFIG_HOME", saved[1]);
-    qputenv("PATH", saved[2]);
 }
 
 } // namespace

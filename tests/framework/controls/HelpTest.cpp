@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTextBrowser>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,6 +84,69 @@ TEST_F(THelpFixture, ContextOpensTheTopicAndFailuresAreReported) {
     Application->SetHelpFile(String());
     EXPECT_FALSE(Application->HelpContext(10));
     EXPECT_EQ(messages.size(), 3);
+}
+
+TEST(HelpViewer, OpensBesideTheAskingWindowWithinTheWorkArea) {
+    // The viewer is 560 by 400.
+    const TRect screen = Bounds(0, 0, 1280, 1024);
+    const TRect narrow = Bounds(0, 0, 1000, 1024);
+    const struct {
+        const char* What;
+        TRect Available, Asking;
+        TPoint At;
+    } cases[] = {
+        {"to the right when it has room", screen, Bounds(100, 100, 400, 300), {500, 100}},
+        {"else to the left", screen, Bounds(700, 100, 400, 300), {140, 100}},
+        {"level with the top, moved up onto the screen",
+         screen,
+         Bounds(100, 900, 400, 100),
+         {500, 624}},
+        {"kept below a panel at the top",
+         Rect(0, 32, 1280, 1024),
+         Bounds(100, 10, 400, 300),
+         {500, 32}},
+        {"below when neither side has room", narrow, Bounds(250, 100, 500, 300), {250, 400}},
+        {"above when below has none either", narrow, Bounds(250, 600, 500, 300), {250, 200}},
+        {"nowhere free: against the edge that hides least, the right on a tie",
+         Bounds(0, 0, 1000, 700),
+         Bounds(300, 200, 400, 300),
+         {440, 200}},
+        {"nowhere free: the left when it hides less",
+         Bounds(0, 0, 1000, 700),
+         Bounds(350, 200, 400, 300),
+         {0, 200}},
+        {"larger than the screen: its top left corner",
+         Bounds(0, 0, 500, 300),
+         Bounds(100, 50, 200, 100),
+         {0, 0}},
+        {"on a second screen",
+         Bounds(1280, 0, 1920, 1080),
+         Bounds(1400, 100, 400, 300),
+         {1800, 100}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        const TPoint at = THelpViewer::Placement(c.Available, c.Asking, 560, 400);
+        EXPECT_EQ(at.X, c.At.X);
+        EXPECT_EQ(at.Y, c.At.Y);
+    }
+}
+
+TEST_F(THelpFixture, OpensBesideTheActiveWindowAndThenStaysPut) {
+    QWidget asking;
+    asking.setGeometry(20, 30, 200, 150);
+    asking.show();
+    asking.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&asking));
+    ASSERT_TRUE(Application->HelpContext(10));
+    QWidget* viewer = THelpViewer::Window();
+    ASSERT_NE(viewer, nullptr);
+    const QRect frame = asking.frameGeometry();
+    EXPECT_EQ(viewer->frameGeometry().topLeft(), QPoint(frame.right() + 1, frame.top()));
+    // Open, it stays where the user moved it.
+    viewer->move(5, 5);
+    ASSERT_TRUE(Application->HelpContext(20));
+    EXPECT_EQ(viewer->pos(), QPoint(5, 5));
 }
 
 } // namespace

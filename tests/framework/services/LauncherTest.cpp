@@ -1,27 +1,16 @@
 // Launchers: escaping by the Desktop Entry rules, atomic and executable writing, hostile names.
 
 #include "framework/services/DesktopEntry.h"
+#include "support/DesktopFileCheck.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-// desktop-file-validate's verdict (empty when the file passes or the tool is missing).
-QString Validate(const QString& file) {
-    if (QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) return {};
-    QProcess p;
-    p.start("desktop-file-validate", {file});
-    p.waitForFinished();
-    const QString out = QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-    return p.exitCode() == 0 && !out.contains("error:") ? QString() : out;
-}
 
 QStringList Listing(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -57,7 +46,7 @@ TEST(Launcher, WritesAValidExecutableFileAtomically) {
                         "xedit",           "-geometry 400x300 \"my file\"",
                         dir.path(),        "accessories-text-editor"};
     ASSERT_EQ(WriteDesktopEntry(file, entry), 0);
-    EXPECT_EQ(Validate(file), "");
+    EXPECT_EQ(DesktopFileProblems(file), "");
     EXPECT_TRUE(QFileInfo(file).isExecutable());
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -83,7 +72,7 @@ TEST(Launcher, HostileNamesStayInTheFolderOrWriteNothing) {
     TDesktopEntry entry{hostile, hostile + "\nInjected=1", "/bin/echo " + hostile, hostile, "", ""};
     const QString file = folder + "/" + hostile + ".desktop";
     ASSERT_EQ(WriteDesktopEntry(file, entry), 0);
-    EXPECT_EQ(Validate(file), "");
+    EXPECT_EQ(DesktopFileProblems(file), "");
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(f.readAll());
