@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPointer>
 #include <QWidget>
 
 namespace {
@@ -43,24 +42,6 @@ void TApplication::SetTitle(const String& value) {
     ShowTitleToDesktop();
 }
 
-namespace {
-
-// Gives the main form's window the title as its icon name as it shows: the form makes its
-// widget only then (and a new one when it is re-created).
-class TMainFormIconName : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            const TForm* main = Application->MainForm();
-            if (main && watched == main->Widget())
-                main->Widget()->setWindowIconText(Application->Title());
-        }
-        return false;
-    }
-};
-
-} // namespace
-
 void TApplication::ShowTitleToDesktop() {
     if (!qApp) return;
     // The title becomes the application name, which Qt's applicationDisplayName falls back to
@@ -76,12 +57,8 @@ void TApplication::ShowTitleToDesktop() {
             instance = QFileInfo(QCoreApplication::arguments().constFirst()).fileName();
         QGuiApplication::setDesktopFileName(instance);
     }
-    static QPointer<TMainFormIconName> iconName;
-    if (!iconName) {
-        iconName = new TMainFormIconName;
-        iconName->setParent(qApp);
-        qApp->installEventFilter(iconName);
-    }
+    // The main form's window takes the title as its icon name (TForm::CreateWnd for a window
+    // made later).
     if (FMainForm && FMainForm->Widget()) FMainForm->Widget()->setWindowIconText(FTitle);
 }
 

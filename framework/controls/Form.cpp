@@ -292,6 +292,8 @@ void TForm::CreateWnd() {
     TCustomControl::CreateWnd();
     QWidget* w = Widget();
     w->setWindowTitle(Caption());
+    // The name a panel shows for the program's main window is the program's.
+    if (Application->MainForm() == this) w->setWindowIconText(Application->Title());
     ApplyWindowFlags();
     UpdateWidgetGeometry();
     UpdateTabChain();
