@@ -123,10 +123,16 @@ TEST_F(MenuButtonTest, SeparatorsAndOutOfRangeCommandsChangeNothing) {
     EXPECT_EQ(Log, std::vector<std::string>{"change 0"});
 }
 
-TEST_F(MenuButtonTest, ItemIndexOutsideTheListMarksNothing) {
+TEST_F(MenuButtonTest, NoItemIsMarkedWithoutCheckmarkOrOutsideTheList) {
     ShowForm();
-    for (int index : {-1, 17}) {
-        Btn->SetItemIndex(index);
+    const struct {
+        int Index;
+        bool ShowCheckmark;
+    } cases[] = {{-1, true}, {17, true}, {0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Index);
+        Btn->SetItemIndex(c.Index);
+        Btn->SetShowCheckmark(c.ShowCheckmark);
         bool anyChecked = true;
         WhenMenuShown([&](QMenu* m) {
             anyChecked = false;
@@ -134,7 +140,7 @@ TEST_F(MenuButtonTest, ItemIndexOutsideTheListMarksNothing) {
                 anyChecked |= a->isChecked();
         });
         Btn->DropDown();
-        EXPECT_FALSE(anyChecked) << index;
+        EXPECT_FALSE(anyChecked);
     }
 }
 

@@ -87,25 +87,36 @@ TEST_F(SplitterTest, NewSplitterAndTheWorkedExample) {
     EXPECT_EQ(B(S->Pane2()), Rect(103, 0, 413, 125));
 }
 
-TEST_F(SplitterTest, PositionIsClamped) {
+TEST_F(SplitterTest, PositionIsClampedByTheLayoutAndByTheDrag) {
     struct Case {
         const char* Name;
-        int Min1, Min2, Position, Expected;
+        int Min1, Min2, Space, Position, Expected;
     } cases[] = {
-        {"inside", 0, 0, 200, 200},
-        {"far end leaves pane 2 its minimum", 0, 50, 500, 413 - 3 - 50},
-        {"near end leaves pane 1 its minimum", 40, 0, -20, 40},
-        {"both minimums cannot be met: pane 1 wins", 300, 300, 150, 300},
+        {"inside", 0, 0, 0, 200, 200},
+        {"far end leaves pane 2 its minimum", 0, 50, 0, 500, 413 - 3 - 50},
+        {"far end counts the margin on both sides", 0, 50, 5, 500, 413 - 2 * 5 - 3 - 50},
+        {"near end leaves pane 1 its minimum", 40, 0, 0, -20, 40},
+        {"both minimums cannot be met: pane 1 wins", 300, 300, 0, 150, 300},
     };
+    ShowForm();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         S->SetPane1MinSize(c.Min1);
         S->SetPane2MinSize(c.Min2);
+        S->SetBorderSpace(c.Space);
         S->SetPosition(c.Position);
         EXPECT_EQ(S->Position(), c.Expected);
         EXPECT_EQ(S->Pane1()->Width(), c.Expected);
-        EXPECT_EQ(S->Pane2()->Left(), c.Expected + 3);
+        EXPECT_EQ(S->Pane2()->Left(), c.Space + c.Expected + 3);
         EXPECT_GE(S->Pane2()->Width(), 0);
+
+        // Dragging the tracking line towards the same position stops it at the same place.
+        const int x = S->BarRect().Left + 1;
+        Press(x, 60);
+        Move(x - c.Expected + c.Position, 60);
+        EXPECT_EQ(S->TrackPosition(), c.Expected);
+        Release(x - c.Expected + c.Position, 60);
+        EXPECT_EQ(S->Position(), c.Expected);
     }
 }
 
