@@ -308,7 +308,8 @@ void TVQSplitter::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (FDragging && Button == mbLeft) {
+    // Only a left press starts a drag, but any release ends it.
+    if (FDragging) {
         FDragging = false;
         FCapture.Release();
         if (FTracking) {

@@ -4,7 +4,7 @@
 // first pane's width (or height); every layout pass clamps it so both panes keep their
 // MinSize, the first pane's winning when both cannot. With AutoUpdate the panes follow the
 // mouse; otherwise an inverted checker line tracks it over the panes' contents and the panes
-// move on release.
+// move on release. A left press on the bar starts a drag; the release of any button ends it.
 
 #include "components/gfx/VQTypes.h"
 #include "components/std/VQPane.h"
@@ -79,7 +79,9 @@ protected:
 private:
     // Draws the tracking line at p, or erases it when it is drawn there.
     void DrawTrackLine(int p);
-    // The capture went (Escape, deactivation, hiding): the drag ends where it started.
+    // The capture went (Escape, deactivation, hiding, a release elsewhere): the drag ends
+    // without a release. A live drag leaves the panes where its last move put them; a drag
+    // with the tracking line erases it and Position stays where the drag began.
     void CaptureLost();
     TCursor SplitCursor() const;
     void Relayout();

@@ -305,42 +305,57 @@ TEST_F(SplitterTest, SwitchingAutoUpdateDuringADragFinishesItTheWayItBegan) {
     EXPECT_TRUE(Shot() == before);
 }
 
-TEST_F(SplitterTest, LostCaptureErasesTheLineAndKeepsThePosition) {
+TEST_F(SplitterTest, EveryWayADragEndsInBothModes) {
     FillPane1();
     ShowForm();
     const QImage before = Shot();
+    const auto release = [this](Qt::MouseButton button) {
+        return [this, button] { QTest::mouseRelease(W(), button, {}, QPoint(50, 60)); };
+    };
+    // A release of any button applies where the mouse is; a lost capture applies nothing.
     const struct {
         const char* Name;
-        std::function<void()> Lose;
-    } cases[] = {
-        {"Escape", [this] { QTest::keyClick(W(), Qt::Key_Escape); }},
-        {"released elsewhere",
+        bool Release;
+        std::function<void()> End;
+    } ways[] = {
+        {"left release", true, release(Qt::LeftButton)},
+        {"right release", true, release(Qt::RightButton)},
+        {"middle release", true, release(Qt::MiddleButton)},
+        {"Escape", false, [this] { QTest::keyClick(W(), Qt::Key_Escape); }},
+        {"released elsewhere", false,
          [this] {
              QMouseEvent e(QEvent::MouseMove, QPointF(40, 60), W()->mapToGlobal(QPointF(40, 60)),
                            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
              QApplication::sendEvent(W(), &e);
          }},
-        {"window deactivated",
+        {"window deactivated", false,
          [this] {
              QEvent e(QEvent::WindowDeactivate);
              QApplication::sendEvent(Form->Widget(), &e);
          }},
-        {"hidden", [this] { S->Hide(); }},
+        {"hidden", false, [this] { S->Hide(); }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        S->Show();
-        Press(101, 60);
-        Move(50, 60);
-        ASSERT_EQ(S->TrackPosition(), 49);
-        c.Lose();
-        EXPECT_FALSE(S->DraggingBar());
-        EXPECT_EQ(S->Position(), 100);
-        S->Show();
-        EXPECT_TRUE(Shot() == before);
-        Release(50, 60); // a late release changes nothing either
-        EXPECT_EQ(S->Position(), 100);
-    }
+    for (bool live : {false, true})
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(way.Name) + (live ? ", live" : ", tracking line"));
+            S->SetAutoUpdate(live);
+            S->Show();
+            S->SetPosition(100);
+            Press(101, 60);
+            Move(50, 60);
+            ASSERT_EQ(live ? S->Position() : S->TrackPosition(), 49);
+            way.End();
+            EXPECT_FALSE(S->DraggingBar());
+            // A lost live drag stays where its last move put the panes; a lost tracking line
+            // leaves them where the drag began.
+            const int expected = way.Release || live ? 49 : 100;
+            EXPECT_EQ(S->Position(), expected);
+            S->Show();
+            Release(30, 60); // a late release changes nothing
+            EXPECT_EQ(S->Position(), expected);
+            S->SetPosition(100);
+            EXPECT_TRUE(Shot() == before); // and no line is left
+        }
 }
 
 // Form descriptions ----------------------------------------------------------------------------
