@@ -324,6 +324,15 @@ void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
     TCustomControl::MouseUp(Button, Shift, X, Y);
 }
 
+void TVQSplitter::MouseLeave() {
+    TCustomControl::MouseLeave();
+    if (!FDragging) ShowControlCursor(this, crDefault);
+}
+
+void TVQSplitter::PaneEntered() {
+    if (!FDragging) ShowControlCursor(this, crDefault);
+}
+
 void TVQSplitter::CaptureLost() {
     if (!FDragging) return;
     FDragging = false;

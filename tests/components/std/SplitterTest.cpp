@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -232,6 +233,38 @@ TEST_F(SplitterTest, LiveDragFollowsTheMouseWithinTheMinimums) {
     S->SetBorderSpace(4);
     Move(1, 1);
     EXPECT_NE(W()->cursor().shape(), Qt::SplitVCursor);
+}
+
+TEST_F(SplitterTest, TheSplitCursorShowsOverTheBarOnly) {
+    TPanel* child = FillPane1();
+    ShowForm();
+    QWidget* const pane2 = S->Pane2()->Widget();
+    // The mouse goes from the bar into the panes' windows, which would take the cursor of the
+    // splitter's window if it kept the bar's, and out of the splitter past the bar's end.
+    const struct {
+        QWidget* Over;
+        QPoint At;
+        Qt::CursorShape Expected;
+    } moves[] = {
+        {pane2, QPoint(100, 60), Qt::ArrowCursor},
+        {W(), QPoint(101, 60), Qt::SplitHCursor},
+        {child->Widget(), QPoint(50, 60), Qt::ArrowCursor},
+        {W(), QPoint(101, 60), Qt::SplitHCursor},
+        {pane2, QPoint(100, 60), Qt::ArrowCursor},
+        {W(), QPoint(101, 1), Qt::SplitHCursor},
+        {Form->Widget(), QPoint(121, 10), Qt::ArrowCursor},
+        {child->Widget(), QPoint(50, 60), Qt::ArrowCursor},
+    };
+    QWindow* window = Form->Widget()->windowHandle();
+    for (const auto& m : moves) {
+        SCOPED_TRACE(&m - moves);
+        // Routed by the window, as real moves are, so the widgets hear the mouse enter.
+        QTest::mouseMove(window, m.Over->mapTo(Form->Widget(), m.At));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(m.Over->cursor().shape(), m.Expected);
+        EXPECT_EQ(W()->cursor().shape(),
+                  m.Expected == Qt::SplitHCursor ? Qt::SplitHCursor : Qt::ArrowCursor);
+    }
 }
 
 TEST_F(SplitterTest, RightButtonAndPressesBesideTheBarDoNothing) {
