@@ -111,6 +111,11 @@ void TVQPane::Paint() {
     }
 }
 
+void TVQPane::MouseEnter() {
+    TCustomControl::MouseEnter();
+    if (TVQSplitter* s = Splitter()) s->PaneEntered();
+}
+
 void TVQPane::Loaded() {
     TCustomControl::Loaded();
     if (TVQSplitter* s = Splitter()) s->PaneLoaded(this);

@@ -34,6 +34,7 @@ public:
 
 protected:
     void AdjustClientRect(TRect& Rect) const override;
+    void MouseEnter() override;
     void Paint() override;
 
 private:

@@ -308,7 +308,8 @@ void TVQSplitter::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (FDragging && Button == mbLeft) {
+    // Only a left press starts a drag, but any release ends it.
+    if (FDragging) {
         FDragging = false;
         FCapture.Release();
         if (FTracking) {
@@ -321,6 +322,15 @@ void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
         ShowControlCursor(this, PtInRect(FBarRect, Point(X, Y)) ? SplitCursor() : crDefault);
     }
     TCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TVQSplitter::MouseLeave() {
+    TCustomControl::MouseLeave();
+    if (!FDragging) ShowControlCursor(this, crDefault);
+}
+
+void TVQSplitter::PaneEntered() {
+    if (!FDragging) ShowControlCursor(this, crDefault);
 }
 
 void TVQSplitter::CaptureLost() {

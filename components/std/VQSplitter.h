@@ -4,7 +4,8 @@
 // first pane's width (or height); every layout pass clamps it so both panes keep their
 // MinSize, the first pane's winning when both cannot. With AutoUpdate the panes follow the
 // mouse; otherwise an inverted checker line tracks it over the panes' contents and the panes
-// move on release.
+// move on release. A left press on the bar starts a drag; the release of any button ends it.
+// The split cursor shows over the bar only, and while a drag is on.
 
 #include "components/gfx/VQTypes.h"
 #include "components/std/VQPane.h"
@@ -66,6 +67,9 @@ public:
     TComponent* GetChildOwner() const override { return const_cast<TVQSplitter*>(this); }
     // A loaded pane has finished reading: with Index 1 or 2 it replaces that pane.
     void PaneLoaded(TVQPane* pane);
+    // The mouse came over a pane: the split cursor, shown on the splitter's window over the
+    // bar, would otherwise show over the panes and their children too, which inherit it.
+    void PaneEntered();
 
 protected:
     void AlignControls(TControl* AControl, TRect& Rect) override;
@@ -74,12 +78,15 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseLeave() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     // Draws the tracking line at p, or erases it when it is drawn there.
     void DrawTrackLine(int p);
-    // The capture went (Escape, deactivation, hiding): the drag ends where it started.
+    // The capture went (Escape, deactivation, hiding, a release elsewhere): the drag ends
+    // without a release. A live drag leaves the panes where its last move put them; a drag
+    // with the tracking line erases it and Position stays where the drag began.
     void CaptureLost();
     TCursor SplitCursor() const;
     void Relayout();

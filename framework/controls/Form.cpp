@@ -565,6 +565,13 @@ bool TForm::DialogKey(uint16_t key) {
     });
 }
 
+void TForm::AnnounceFocus(TWinControl* focused) {
+    AnyControl(this, [&](TControl* c) {
+        if (auto* win = dynamic_cast<TWinControl*>(c)) win->FocusChanged(focused);
+        return false;
+    });
+}
+
 bool TForm::DoAccelerator(QChar ch) {
     return AnyControl(this, [&](TControl* c) {
         for (const TControl* p = c; p && p != this; p = p->Parent())

@@ -154,6 +154,8 @@ private:
     friend class TApplication;
     void ApplyWindowFlags();
     void PlaceOnFirstShow();
+    // Tells every windowed control of the form that focused got the focus.
+    void AnnounceFocus(TWinControl* focused);
     // The Enter/Escape and accelerator handling of keys that reached a control of this form.
     bool HandleFormKey(TControl* target, uint16_t key, TShiftState shift, QChar ch);
     void CloseModal();

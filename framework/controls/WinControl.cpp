@@ -204,6 +204,8 @@ void TWinControl::DoExit() {
     Fire(OnExit, this);
 }
 
+void TWinControl::FocusChanged(TWinControl*) {}
+
 bool TWinControl::WantsKey(uint16_t) const {
     return false;
 }
@@ -461,7 +463,10 @@ bool TWinControl::WidgetEvent(QEvent* event) {
     case QEvent::FocusIn: {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         TForm* form = ParentForm();
-        if (form && form != this) form->FActiveControl = this;
+        if (form && form != this) {
+            form->FActiveControl = this;
+            form->AnnounceFocus(this);
+        }
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) DoEnter();
         return false;
     }

@@ -89,6 +89,9 @@ protected:
 
     virtual void DoEnter();
     virtual void DoExit();
+    // A control of the form (focused) got the focus; every windowed control of the form hears
+    // it, the focused one too (push buttons move the default look with it).
+    virtual void FocusChanged(TWinControl* focused);
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void KeyUp(uint16_t& Key, TShiftState Shift) override;

@@ -67,7 +67,7 @@ QWidget* TButton::CreateWidget(QWidget* parentWidget) {
     auto* b = new QPushButton(Caption(), parentWidget);
     // The form, not Qt, decides which button Enter and the accelerator letter go to.
     b->setAutoDefault(false);
-    b->setDefault(FDefault);
+    b->setDefault(FDefaultLook);
     b->setShortcut(QKeySequence());
     QObject::connect(b, &QAbstractButton::clicked, b,
                      [this] { Application->Guard(this, [this] { Click(); }); });
@@ -84,7 +84,21 @@ void TButton::TextChanged() {
 void TButton::SetDefault(bool value) {
     if (FDefault == value) return;
     FDefault = value;
-    if (QPushButton* b = Button()) b->setDefault(value);
+    const TForm* form = ParentForm();
+    UpdateDefaultLook(form ? form->ActiveControl() : nullptr);
+}
+
+void TButton::FocusChanged(TWinControl* focused) {
+    TWinControl::FocusChanged(focused);
+    UpdateDefaultLook(focused);
+}
+
+void TButton::UpdateDefaultLook(TWinControl* focused) {
+    const auto* button = dynamic_cast<const TButton*>(focused);
+    const bool look = button ? button == this : FDefault;
+    if (FDefaultLook == look) return;
+    FDefaultLook = look;
+    if (QPushButton* b = Button()) b->setDefault(look); // which repaints it
 }
 
 void TButton::SetOwnerDraw(bool value) {
@@ -150,7 +164,7 @@ bool TButton::PaintWidget(QWidget* widget, QEvent*) {
     if (b->isDown()) state.Include(odSelected);
     if (!b->isEnabled()) state.Include(odDisabled);
     if (b->hasFocus()) state.Include(odFocused);
-    if (FDefault) state.Include(odDefault);
+    if (FDefaultLook) state.Include(odDefault);
     TCanvasScope scope(FCanvas.get(), widget);
     FCanvas->Font()->Assign(Font());
     FCanvas->Brush()->SetColor(Color());

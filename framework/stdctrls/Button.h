@@ -1,7 +1,9 @@
 #pragma once
 // TButton: a push button (QPushButton). A click sets the parent form's ModalResult to the
 // button's, then fires OnClick. Default buttons take Enter and Cancel buttons Escape from the
-// form. With OwnerDraw the button paints itself entirely through DrawItem.
+// form. The default look (odDefault) goes with the focus: the focused push button shows it,
+// and the Default one while no push button has the focus. With OwnerDraw the button paints
+// itself entirely through DrawItem.
 
 #include "framework/controls/WinControl.h"
 
@@ -24,6 +26,8 @@ public:
     // Default: false; Enter on the form clicks the button (unless another button has focus).
     bool Default() const { return FDefault; }
     void SetDefault(bool value);
+    // Whether the button shows the default look now (see above); a change repaints it.
+    bool DefaultLook() const { return FDefaultLook; }
     // ModalResult: mrNone; handed to the parent form on each click (non-zero ends ShowModal).
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
@@ -49,13 +53,18 @@ protected:
     void SetOwnMouse(bool value) { FOwnMouse = value; }
     bool WidgetEvent(QEvent* event) override;
 
+    void FocusChanged(TWinControl* focused) override;
+
     QWidget* CreateWidget(QWidget* parentWidget) override;
     bool PaintWidget(QWidget* widget, QEvent* event) override;
     void TextChanged() override;
 
 private:
+    void UpdateDefaultLook(TWinControl* focused);
+
     bool FCancel = false;
     bool FDefault = false;
+    bool FDefaultLook = false;
     int FModalResult = 0;
     bool FOwnerDraw = false;
     bool FOwnMouse = false;

@@ -196,6 +196,24 @@ TEST_F(BitmapButton, DrawsOnlyTheChosenPictureOverWhatLiesBehind) {
     EXPECT_EQ(ShownAt(1, 1), kPanel);
 }
 
+TEST_F(BitmapButton, ADefaultButtonShowsTheFocusedPictureOnlyWhileNoOtherButtonIsFocused) {
+    auto* other = new TButton(Form.get());
+    other->SetParent(Form.get());
+    other->SetBounds(220, 60, 60, 25);
+    Btn->SetBitmapFocused(Disc(kYellow).get());
+    Btn->SetDefault(true);
+    Show();
+    const struct {
+        TWinControl* Focus;
+        QColor Shown;
+    } cases[] = {{Edit, kYellow}, {other, kRed}, {Btn, kYellow}, {Edit, kYellow}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        c.Focus->SetFocus();
+        EXPECT_EQ(ShownAt(20, 15), c.Shown);
+    }
+}
+
 TEST_F(BitmapButton, SpaceEnterAndEscapeClickIt) {
     Show();
     Btn->SetFocus();

@@ -3,6 +3,7 @@
 #include "components/std/VQStdCmp.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
+#include "framework/stdctrls/StdCtrls.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -123,10 +124,16 @@ TEST_F(MenuButtonTest, SeparatorsAndOutOfRangeCommandsChangeNothing) {
     EXPECT_EQ(Log, std::vector<std::string>{"change 0"});
 }
 
-TEST_F(MenuButtonTest, ItemIndexOutsideTheListMarksNothing) {
+TEST_F(MenuButtonTest, NoItemIsMarkedWithoutCheckmarkOrOutsideTheList) {
     ShowForm();
-    for (int index : {-1, 17}) {
-        Btn->SetItemIndex(index);
+    const struct {
+        int Index;
+        bool ShowCheckmark;
+    } cases[] = {{-1, true}, {17, true}, {0, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Index);
+        Btn->SetItemIndex(c.Index);
+        Btn->SetShowCheckmark(c.ShowCheckmark);
         bool anyChecked = true;
         WhenMenuShown([&](QMenu* m) {
             anyChecked = false;
@@ -134,7 +141,7 @@ TEST_F(MenuButtonTest, ItemIndexOutsideTheListMarksNothing) {
                 anyChecked |= a->isChecked();
         });
         Btn->DropDown();
-        EXPECT_FALSE(anyChecked) << index;
+        EXPECT_FALSE(anyChecked);
     }
 }
 
@@ -225,6 +232,28 @@ TEST_F(MenuButtonTest, KeysDropTheMenuDown) {
     WhenMenuShown([](QMenu* m) { Choose(m, QStringLiteral("Default")); });
     QTest::keyClick(Form->Widget(), Qt::Key_Return);
     EXPECT_EQ(Btn->ItemIndex(), 3);
+}
+
+TEST_F(MenuButtonTest, TheDefaultOutlineGoesWithTheFocus) {
+    auto* other = new TButton(Form);
+    other->SetParent(Form);
+    other->SetBounds(150, 40, 75, 25);
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    edit->SetBounds(40, 80, 80, 21);
+    Btn->SetDefault(true);
+    ShowForm();
+    Form->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form->Widget()));
+    const struct {
+        TWinControl* Focus;
+        bool Outlined;
+    } cases[] = {{edit, true}, {other, false}, {Btn, true}, {edit, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        c.Focus->SetFocus();
+        EXPECT_EQ(Shot().pixel(0, 12) == ColorToQColor(clWindowFrame).rgb(), c.Outlined);
+    }
 }
 
 // The arrow's pixels: the bounding box of the pixels in colour c right of the caption.

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,25 +88,36 @@ TEST_F(SplitterTest, NewSplitterAndTheWorkedExample) {
     EXPECT_EQ(B(S->Pane2()), Rect(103, 0, 413, 125));
 }
 
-TEST_F(SplitterTest, PositionIsClamped) {
+TEST_F(SplitterTest, PositionIsClampedByTheLayoutAndByTheDrag) {
     struct Case {
         const char* Name;
-        int Min1, Min2, Position, Expected;
+        int Min1, Min2, Space, Position, Expected;
     } cases[] = {
-        {"inside", 0, 0, 200, 200},
-        {"far end leaves pane 2 its minimum", 0, 50, 500, 413 - 3 - 50},
-        {"near end leaves pane 1 its minimum", 40, 0, -20, 40},
-        {"both minimums cannot be met: pane 1 wins", 300, 300, 150, 300},
+        {"inside", 0, 0, 0, 200, 200},
+        {"far end leaves pane 2 its minimum", 0, 50, 0, 500, 413 - 3 - 50},
+        {"far end counts the margin on both sides", 0, 50, 5, 500, 413 - 2 * 5 - 3 - 50},
+        {"near end leaves pane 1 its minimum", 40, 0, 0, -20, 40},
+        {"both minimums cannot be met: pane 1 wins", 300, 300, 0, 150, 300},
     };
+    ShowForm();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         S->SetPane1MinSize(c.Min1);
         S->SetPane2MinSize(c.Min2);
+        S->SetBorderSpace(c.Space);
         S->SetPosition(c.Position);
         EXPECT_EQ(S->Position(), c.Expected);
         EXPECT_EQ(S->Pane1()->Width(), c.Expected);
-        EXPECT_EQ(S->Pane2()->Left(), c.Expected + 3);
+        EXPECT_EQ(S->Pane2()->Left(), c.Space + c.Expected + 3);
         EXPECT_GE(S->Pane2()->Width(), 0);
+
+        // Dragging the tracking line towards the same position stops it at the same place.
+        const int x = S->BarRect().Left + 1;
+        Press(x, 60);
+        Move(x - c.Expected + c.Position, 60);
+        EXPECT_EQ(S->TrackPosition(), c.Expected);
+        Release(x - c.Expected + c.Position, 60);
+        EXPECT_EQ(S->Position(), c.Expected);
     }
 }
 
@@ -223,6 +235,38 @@ TEST_F(SplitterTest, LiveDragFollowsTheMouseWithinTheMinimums) {
     EXPECT_NE(W()->cursor().shape(), Qt::SplitVCursor);
 }
 
+TEST_F(SplitterTest, TheSplitCursorShowsOverTheBarOnly) {
+    TPanel* child = FillPane1();
+    ShowForm();
+    QWidget* const pane2 = S->Pane2()->Widget();
+    // The mouse goes from the bar into the panes' windows, which would take the cursor of the
+    // splitter's window if it kept the bar's, and out of the splitter past the bar's end.
+    const struct {
+        QWidget* Over;
+        QPoint At;
+        Qt::CursorShape Expected;
+    } moves[] = {
+        {pane2, QPoint(100, 60), Qt::ArrowCursor},
+        {W(), QPoint(101, 60), Qt::SplitHCursor},
+        {child->Widget(), QPoint(50, 60), Qt::ArrowCursor},
+        {W(), QPoint(101, 60), Qt::SplitHCursor},
+        {pane2, QPoint(100, 60), Qt::ArrowCursor},
+        {W(), QPoint(101, 1), Qt::SplitHCursor},
+        {Form->Widget(), QPoint(121, 10), Qt::ArrowCursor},
+        {child->Widget(), QPoint(50, 60), Qt::ArrowCursor},
+    };
+    QWindow* window = Form->Widget()->windowHandle();
+    for (const auto& m : moves) {
+        SCOPED_TRACE(&m - moves);
+        // Routed by the window, as real moves are, so the widgets hear the mouse enter.
+        QTest::mouseMove(window, m.Over->mapTo(Form->Widget(), m.At));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(m.Over->cursor().shape(), m.Expected);
+        EXPECT_EQ(W()->cursor().shape(),
+                  m.Expected == Qt::SplitHCursor ? Qt::SplitHCursor : Qt::ArrowCursor);
+    }
+}
+
 TEST_F(SplitterTest, RightButtonAndPressesBesideTheBarDoNothing) {
     ShowForm();
     QTest::mousePress(W(), Qt::RightButton, {}, QPoint(101, 60));
@@ -294,42 +338,57 @@ TEST_F(SplitterTest, SwitchingAutoUpdateDuringADragFinishesItTheWayItBegan) {
     EXPECT_TRUE(Shot() == before);
 }
 
-TEST_F(SplitterTest, LostCaptureErasesTheLineAndKeepsThePosition) {
+TEST_F(SplitterTest, EveryWayADragEndsInBothModes) {
     FillPane1();
     ShowForm();
     const QImage before = Shot();
+    const auto release = [this](Qt::MouseButton button) {
+        return [this, button] { QTest::mouseRelease(W(), button, {}, QPoint(50, 60)); };
+    };
+    // A release of any button applies where the mouse is; a lost capture applies nothing.
     const struct {
         const char* Name;
-        std::function<void()> Lose;
-    } cases[] = {
-        {"Escape", [this] { QTest::keyClick(W(), Qt::Key_Escape); }},
-        {"released elsewhere",
+        bool Release;
+        std::function<void()> End;
+    } ways[] = {
+        {"left release", true, release(Qt::LeftButton)},
+        {"right release", true, release(Qt::RightButton)},
+        {"middle release", true, release(Qt::MiddleButton)},
+        {"Escape", false, [this] { QTest::keyClick(W(), Qt::Key_Escape); }},
+        {"released elsewhere", false,
          [this] {
              QMouseEvent e(QEvent::MouseMove, QPointF(40, 60), W()->mapToGlobal(QPointF(40, 60)),
                            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
              QApplication::sendEvent(W(), &e);
          }},
-        {"window deactivated",
+        {"window deactivated", false,
          [this] {
              QEvent e(QEvent::WindowDeactivate);
              QApplication::sendEvent(Form->Widget(), &e);
          }},
-        {"hidden", [this] { S->Hide(); }},
+        {"hidden", false, [this] { S->Hide(); }},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.Name);
-        S->Show();
-        Press(101, 60);
-        Move(50, 60);
-        ASSERT_EQ(S->TrackPosition(), 49);
-        c.Lose();
-        EXPECT_FALSE(S->DraggingBar());
-        EXPECT_EQ(S->Position(), 100);
-        S->Show();
-        EXPECT_TRUE(Shot() == before);
-        Release(50, 60); // a late release changes nothing either
-        EXPECT_EQ(S->Position(), 100);
-    }
+    for (bool live : {false, true})
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(way.Name) + (live ? ", live" : ", tracking line"));
+            S->SetAutoUpdate(live);
+            S->Show();
+            S->SetPosition(100);
+            Press(101, 60);
+            Move(50, 60);
+            ASSERT_EQ(live ? S->Position() : S->TrackPosition(), 49);
+            way.End();
+            EXPECT_FALSE(S->DraggingBar());
+            // A lost live drag stays where its last move put the panes; a lost tracking line
+            // leaves them where the drag began.
+            const int expected = way.Release || live ? 49 : 100;
+            EXPECT_EQ(S->Position(), expected);
+            S->Show();
+            Release(30, 60); // a late release changes nothing
+            EXPECT_EQ(S->Position(), expected);
+            S->SetPosition(100);
+            EXPECT_TRUE(Shot() == before); // and no line is left
+        }
 }
 
 // Form descriptions ----------------------------------------------------------------------------

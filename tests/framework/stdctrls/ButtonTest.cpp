@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QImage>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QWidget>
@@ -59,6 +60,71 @@ TEST(ButtonOwnerDraw, PaintsTheWholeButtonWithItsState) {
     shot = button->Widget()->grab().toImage();
     EXPECT_EQ(QColor(shot.pixel(30, 15)), QColor(0, 0, 255));
     EXPECT_TRUE(button->States.back().Contains(odDisabled));
+}
+
+TEST(ButtonDefaultLook, GoesWithTheFocusedButtonAndBackToTheDefaultOne) {
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 340, 100);
+    const auto painted = [&](int left) {
+        auto* b = new TPaintedButton(&form);
+        b->SetParent(&form);
+        b->SetLeft(left);
+        return b;
+    };
+    TPaintedButton* def = painted(0);
+    TPaintedButton* other = painted(80);
+    auto* native = new TButton(&form);
+    native->SetParent(&form);
+    native->SetLeft(160);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->SetLeft(240);
+    def->SetDefault(true);
+    form.Show();
+    QApplication::setActiveWindow(form.Widget());
+    const struct {
+        const char* Name;
+        std::function<void()> Do;
+        TButton* Look; // the one button with the default look, if any
+    } steps[] = {
+        {"an edit focused", [&] { edit->SetFocus(); }, def},
+        {"another button focused", [&] { other->SetFocus(); }, other},
+        {"the Default one focused", [&] { def->SetFocus(); }, def},
+        {"a native button focused", [&] { native->SetFocus(); }, native},
+        {"the edit again", [&] { edit->SetFocus(); }, def},
+        {"Default moved meanwhile",
+         [&] {
+             def->SetDefault(false);
+             other->SetDefault(true);
+         },
+         other},
+        {"Default set while a button is focused",
+         [&] {
+             native->SetFocus();
+             def->SetDefault(true);
+         },
+         native},
+        {"no Default button",
+         [&] {
+             def->SetDefault(false);
+             other->SetDefault(false);
+             edit->SetFocus();
+         },
+         nullptr},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.Name);
+        step.Do();
+        QCoreApplication::processEvents();
+        for (TButton* b : {static_cast<TButton*>(def), static_cast<TButton*>(other), native})
+            EXPECT_EQ(b->DefaultLook(), b == step.Look) << b->Left();
+        // The buttons whose look changed have been painted again.
+        for (TPaintedButton* b : {def, other}) {
+            ASSERT_FALSE(b->States.empty());
+            EXPECT_EQ(b->States.back().Contains(odDefault), b == step.Look) << b->Left();
+        }
+        EXPECT_EQ(static_cast<QPushButton*>(native->Widget())->isDefault(), native == step.Look);
+    }
 }
 
 TEST(CheckBoxState, ClickCyclesThroughGrayedOnlyWhenAllowed) {
