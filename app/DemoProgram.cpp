@@ -24,7 +24,35 @@
 #include "framework/stdctrls/StdCtrls.h"
 #include "framework/system/ResourceStrings.h"
 
+#include <algorithm>
+#include <cmath>
+
 const char* const TDemoProgram::Title = "Varnholt Quill Controls Demo";
+
+namespace {
+
+// Relative luminance and contrast ratio as the web's accessibility guidelines define them.
+double Luminance(TColor c) {
+    auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(c)) + 0.7152 * linear(GetGValue(c)) +
+           0.0722 * linear(GetBValue(c));
+}
+
+double Contrast(TColor a, TColor b) {
+    const double la = Luminance(ColorToRGB(a)), lb = Luminance(ColorToRGB(b));
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How well a text colour reads where the program writes highlighted text: on the highlight,
+// and in Form6Fm's custom-drawn cell, on the button face.
+double HighlightTextContrast(TColor text) {
+    return std::min(Contrast(text, clHighlight), Contrast(text, clBtnFace));
+}
+
+} // namespace
 
 std::vector<TProgramUnit> TDemoProgram::ProgramUnits() {
     // Start order matters: the shell-function loader comes first (before VQGfxCmp) and the
@@ -83,6 +111,7 @@ void TDemoProgram::Start() {
             if (unit.Initialize) unit.Initialize();
         }
 
+        UseReadableHighlightText();
         Application->SetTitle(QString::fromLatin1(Title));
         FLog << QStringLiteral("title %1").arg(Application->Title());
         // The program's icon (the about box shows it) and its help file, both compiled in.
@@ -103,6 +132,14 @@ void TDemoProgram::Start() {
         Finish();
         throw;
     }
+}
+
+void TDemoProgram::UseReadableHighlightText() {
+    // Qt's own palette pairs a white highlighted text with a button face almost as light, so
+    // the custom-drawn cell's number vanished. The window text reads on both there.
+    const TColor text = ColorToRGB(clWindowText);
+    if (HighlightTextContrast(text) > HighlightTextContrast(clHighlightText))
+        SetSystemColor(clHighlightText, text);
 }
 
 void TDemoProgram::Run() {

@@ -2,11 +2,11 @@
 // TDemoProgram: the demonstration program from start to exit.
 //
 // Start: the framework's classes are registered, the units with start-up work start in their
-// order, the application title is set, then every window is created hidden from its form
-// description, in order, the first becoming the main window. Run: the message loop, until the
-// main window closes. Finish: the windows are freed (last made, first freed) and the started
-// units shut down in reverse order. Each step is written to Log, which is how tests see the
-// order.
+// order, the highlighted text is made readable, the application title is set, then every window is
+// created hidden from its form description, in order, the first becoming the main window. Run: the
+// message loop, until the main window closes. Finish: the windows are freed (last made, first
+// freed) and the started units shut down in reverse order. Each step is written to Log, which is
+// how tests see the order.
 
 #include "framework/system/Exceptions.h"
 
@@ -31,6 +31,10 @@ public:
     // Registers the framework's, the library's and the program's classes with the class
     // registry, so that form descriptions can name them (idempotent; Start does it first).
     static void RegisterProgramClasses();
+    // The program's palette: its highlighted text becomes the window text colour when that
+    // reads better both on the highlight and on the button face (Start does it before the
+    // windows are made).
+    static void UseReadableHighlightText();
 
     explicit TDemoProgram(std::vector<TProgramUnit> units = ProgramUnits());
     // Finishes what was started.

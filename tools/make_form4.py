@@ -151,7 +151,7 @@ def image(name, picture=None):
     else:
         props.append(("Picture.Data", gfx_images.vqf_binary(picture, 10)))
     props.append(("Style", "vqisCenter"))
-    return obj(name, "TVQImage", (12, 12, 125, 221), props)
+    return obj(name, "TVQImage", (12, 12, 137, 233), props)
 
 
 def page(name, children, include=True, done_query=None):

@@ -59,9 +59,13 @@ public:
 extern QPoint LastControlMousePos;
 
 TControl* TControl::ControlOfWidget(QWidget* widget) {
+    // The link has no meta-object of its own, so findChild would take any child for it (a
+    // graphic control's widget, lowered to the front of its parent's children, for one).
     for (QWidget* w = widget; w; w = w->parentWidget()) {
-        const auto* link = w->findChild<TControlWidgetLink*>(QString(), Qt::FindDirectChildrenOnly);
-        if (link && link->FControl) return link->FControl;
+        for (QObject* child : w->children()) {
+            const auto* link = dynamic_cast<const TControlWidgetLink*>(child);
+            if (link && link->FControl) return link->FControl;
+        }
     }
     return nullptr;
 }

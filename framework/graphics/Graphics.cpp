@@ -11,75 +11,57 @@
 #include "framework/graphics/Picture.h"
 
 #include <QGuiApplication>
+#include <iterator>
 
 namespace {
 
-QColor SystemColor(int index, const QPalette& pal) {
-    using P = QPalette;
-    switch (index) {
-    case COLOR_SCROLLBAR:
-        return pal.color(P::Active, P::Button);
-    case COLOR_BACKGROUND:
-        return pal.color(P::Active, P::Dark);
-    case COLOR_ACTIVECAPTION:
-        return pal.color(P::Active, P::Highlight);
-    case COLOR_INACTIVECAPTION:
-        return pal.color(P::Active, P::Dark);
-    case COLOR_MENU:
-        return pal.color(P::Active, P::Window);
-    case COLOR_WINDOW:
-        return pal.color(P::Active, P::Base);
-    case COLOR_WINDOWFRAME:
-        return pal.color(P::Active, P::WindowText);
-    case COLOR_MENUTEXT:
-        return pal.color(P::Active, P::WindowText);
-    case COLOR_WINDOWTEXT:
-        return pal.color(P::Active, P::Text);
-    case COLOR_CAPTIONTEXT:
-        return pal.color(P::Active, P::HighlightedText);
-    case COLOR_ACTIVEBORDER:
-    case COLOR_INACTIVEBORDER:
-        return pal.color(P::Active, P::Button);
-    case COLOR_APPWORKSPACE:
-        return pal.color(P::Active, P::Mid);
-    case COLOR_HIGHLIGHT:
-        return pal.color(P::Active, P::Highlight);
-    case COLOR_HIGHLIGHTTEXT:
-        return pal.color(P::Active, P::HighlightedText);
-    case COLOR_BTNFACE:
-        return pal.color(P::Active, P::Button);
-    case COLOR_BTNSHADOW:
-        return pal.color(P::Active, P::Dark);
-    case COLOR_GRAYTEXT:
-        return pal.color(P::Disabled, P::Text);
-    case COLOR_BTNTEXT:
-        return pal.color(P::Active, P::ButtonText);
-    case COLOR_INACTIVECAPTIONTEXT:
-        return pal.color(P::Disabled, P::WindowText);
-    case COLOR_BTNHIGHLIGHT:
-        return pal.color(P::Active, P::Light);
-    case COLOR_3DDKSHADOW:
-        return pal.color(P::Active, P::Shadow);
-    case COLOR_3DLIGHT:
-        return pal.color(P::Active, P::Midlight);
-    case COLOR_INFOTEXT:
-        return pal.color(P::Active, P::ToolTipText);
-    case COLOR_INFOBK:
-        return pal.color(P::Active, P::ToolTipBase);
+// Where each system colour is read from, by its COLOR_ index; NoRole: black.
+struct TSystemRole {
+    QPalette::ColorGroup Group;
+    QPalette::ColorRole Role;
+};
+constexpr QPalette::ColorGroup Active = QPalette::Active;
+constexpr QPalette::ColorGroup Disabled = QPalette::Disabled;
+constexpr TSystemRole SystemRoles[] = {
+    {Active, QPalette::Button},          // COLOR_SCROLLBAR
+    {Active, QPalette::Dark},            // COLOR_BACKGROUND
+    {Active, QPalette::Highlight},       // COLOR_ACTIVECAPTION
+    {Active, QPalette::Dark},            // COLOR_INACTIVECAPTION
+    {Active, QPalette::Window},          // COLOR_MENU
+    {Active, QPalette::Base},            // COLOR_WINDOW
+    {Active, QPalette::WindowText},      // COLOR_WINDOWFRAME
+    {Active, QPalette::WindowText},      // COLOR_MENUTEXT
+    {Active, QPalette::Text},            // COLOR_WINDOWTEXT
+    {Active, QPalette::HighlightedText}, // COLOR_CAPTIONTEXT
+    {Active, QPalette::Button},          // COLOR_ACTIVEBORDER
+    {Active, QPalette::Button},          // COLOR_INACTIVEBORDER
+    {Active, QPalette::Mid},             // COLOR_APPWORKSPACE
+    {Active, QPalette::Highlight},       // COLOR_HIGHLIGHT
+    {Active, QPalette::HighlightedText}, // COLOR_HIGHLIGHTTEXT
+    {Active, QPalette::Button},          // COLOR_BTNFACE
+    {Active, QPalette::Dark},            // COLOR_BTNSHADOW
+    {Disabled, QPalette::Text},          // COLOR_GRAYTEXT
+    {Active, QPalette::ButtonText},      // COLOR_BTNTEXT
+    {Disabled, QPalette::WindowText},    // COLOR_INACTIVECAPTIONTEXT
+    {Active, QPalette::Light},           // COLOR_BTNHIGHLIGHT
+    {Active, QPalette::Shadow},          // COLOR_3DDKSHADOW
+    {Active, QPalette::Midlight},        // COLOR_3DLIGHT
+    {Active, QPalette::ToolTipText},     // COLOR_INFOTEXT
+    {Active, QPalette::ToolTipBase},     // COLOR_INFOBK
+    {Active, QPalette::NoRole},          // 25, unused
     // Later additions of the platform: hot-tracked links, caption gradients, flat menus.
-    case 26:
-        return pal.color(P::Active, P::Link);
-    case 27:
-        return pal.color(P::Active, P::Highlight);
-    case 28:
-        return pal.color(P::Active, P::Dark);
-    case 29:
-        return pal.color(P::Active, P::Highlight);
-    case 30:
-        return pal.color(P::Active, P::Window);
-    default:
-        return QColor(0, 0, 0);
-    }
+    {Active, QPalette::Link},      // 26
+    {Active, QPalette::Highlight}, // 27
+    {Active, QPalette::Dark},      // 28
+    {Active, QPalette::Highlight}, // 29
+    {Active, QPalette::Window},    // 30
+};
+
+const TSystemRole* SystemRole(TColor color) {
+    const uint32_t index = uint32_t(color) & 0xFF;
+    if (!IsSystemColor(color) || index >= std::size(SystemRoles)) return nullptr;
+    const TSystemRole& role = SystemRoles[index];
+    return role.Role == QPalette::NoRole ? nullptr : &role;
 }
 
 QPalette AppPalette() {
@@ -91,13 +73,30 @@ QPalette AppPalette() {
 
 TColor ColorToRGB(TColor color, const QPalette& palette) {
     if (!IsSystemColor(color)) return color;
-    const QColor c = SystemColor(int(uint32_t(color) & 0xFF), palette);
+    const TSystemRole* role = SystemRole(color);
+    if (!role) return RGB(0, 0, 0);
+    const QColor c = palette.color(role->Group, role->Role);
     return RGB(c.red(), c.green(), c.blue());
 }
 
 TColor ColorToRGB(TColor color) {
     if (!IsSystemColor(color)) return color;
     return ColorToRGB(color, AppPalette());
+}
+
+void SetSystemColor(TColor systemColor, TColor rgb) {
+    const TSystemRole* role = SystemRole(systemColor);
+    if (!role || IsSystemColor(rgb) || !qApp) return;
+    QPalette palette = QGuiApplication::palette();
+    const QColor c(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+    // A colour read from the active group stands for the enabled states, as one classic value.
+    if (role->Group == QPalette::Disabled) {
+        palette.setColor(QPalette::Disabled, role->Role, c);
+    } else {
+        palette.setColor(QPalette::Active, role->Role, c);
+        palette.setColor(QPalette::Inactive, role->Role, c);
+    }
+    QGuiApplication::setPalette(palette);
 }
 
 QColor ColorToQColor(TColor color) {

@@ -31,6 +31,11 @@ TColor ColorToRGB(TColor color);
 // The same against a given palette (tests, off-screen rendering with a fixed look).
 TColor ColorToRGB(TColor color, const QPalette& palette);
 
+// Makes a system colour resolve to rgb (a plain colour) for the whole application, from now
+// on: its palette role takes rgb, and so every system colour read from that role, and the Qt
+// widgets that paint with it, follow. The classic SetSysColors, for one program's palette.
+void SetSystemColor(TColor systemColor, TColor rgb);
+
 // The colour to paint with: system colours resolved, the flag byte dropped; clNone is
 // fully transparent.
 QColor ColorToQColor(TColor color);

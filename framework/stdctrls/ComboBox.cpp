@@ -4,8 +4,11 @@
 #include "framework/controls/PopupMenu.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -21,6 +24,29 @@ public:
         return size;
     }
     int FHeight;
+};
+
+// The application's style, except that the list drops down below the box and shows
+// DropDownCount rows, scrolling the rest. Styles that open a pick-only list as a menu over the
+// box (Fusion does) ignore the visible-item count and show every item at once.
+class TDropDownListStyle : public QProxyStyle {
+public:
+    explicit TDropDownListStyle(const QString& base) : QProxyStyle(base) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    // One for every combo box, on the application's style; it goes with the application.
+    static QStyle* Instance() {
+        static QPointer<TDropDownListStyle> style;
+        if (!style) {
+            style = new TDropDownListStyle(QApplication::style()->name());
+            style->setParent(qApp);
+        }
+        return style;
+    }
 };
 
 // Reports the drop-down before the list opens.
@@ -106,6 +132,8 @@ QComboBox* TComboBox::Combo() const {
 QWidget* TComboBox::CreateWidget(QWidget* parentWidget) {
     auto* combo = new TComboWidget(
         [this] { Application->Guard(this, [this] { Fire(OnDropDown, this); }); }, parentWidget);
+    // Before the list's container exists, so that it is made for this style.
+    combo->setStyle(TDropDownListStyle::Instance());
     combo->setEditable(FStyle == csDropDown);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(FDropDownCount);

@@ -14,9 +14,12 @@
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/UpDown.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -166,6 +169,39 @@ TEST_F(Form6, ColourHandlersShadeWeekendsTodayAndTheCustomSelection) {
         EXPECT_EQ(color, c.color) << c.what;
         EXPECT_EQ(fontColor, c.fontColor) << c.what;
     }
+}
+
+TEST_F(Form6, CustomDrawnSelectionReadsInTheProgramsPalette) {
+    // The selected number keeps clHighlightText on the custom cell's clBtnFace.
+    const QPalette before = QGuiApplication::palette();
+    TDemoProgram::UseReadableHighlightText();
+    ShowForm();
+    TVQCalendar* cal = Form->VQCalendar2;
+    cal->SetDate(EncodeDate(2024, 3, 13)); // a Wednesday
+    Form->CheckBox7->SetChecked(true);
+    int col = 0, row = 0;
+    ASSERT_TRUE(cal->DateToCell(cal->Date(), col, row));
+    const TRect r = cal->CellRect(col, row);
+    const QImage shot = cal->Widget()->grab().toImage();
+    const int border = (cal->Width() - cal->ClientWidth()) / 2;
+    auto at = [&](int x, int y) { return shot.pixelColor(x + border, y + border); };
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double s) {
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const QColor face = at(r.Left + 3, r.Top + 3);
+    ASSERT_EQ(face.rgb(), ColorToQColor(clBtnFace).rgb());
+    // The strongest contrast of the number's ink against the face, inside the raised frame.
+    double best = 1;
+    for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
+        for (int x = r.Left + 2; x < r.Right - 2; ++x) {
+            const double a = luminance(at(x, y)), b = luminance(face);
+            best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+        }
+    QGuiApplication::setPalette(before);
+    EXPECT_GE(best, 4.5);
 }
 
 TEST_F(Form7, UpDownsMoveTheReadOnlyCalendarAndTheLabelsFollow) {

@@ -95,6 +95,14 @@ TEST_F(Form4Fixture, DescriptionBuildsFivePagesWithOneStoredSharedPicture) {
     ASSERT_TRUE(own);
     EXPECT_EQ(own->PictureControl(), nullptr);
     EXPECT_EQ(own->Picture()->Graphic()->Width(), 120);
+    // Every page's image is 137 x 233, so the 120 x 226 picture fits inside its lowered border.
+    for (const char* name : {"VQImage1", "VQImage2", "VQImage3", "VQImage4", "VQImage6"}) {
+        auto* image = dynamic_cast<TVQImage*>(Form->FindComponent(name));
+        EXPECT_EQ(image->BoundsRect(), Rect(12, 12, 149, 245)) << name;
+        const TRect inner = image->GetInnerRect();
+        EXPECT_GE(inner.Width(), image->Picture()->Graphic()->Width()) << name;
+        EXPECT_GE(inner.Height(), image->Picture()->Graphic()->Height()) << name;
+    }
     EXPECT_EQ(Form->ComboBox1->Items()->Count(), 5);
 }
 

@@ -1,6 +1,6 @@
 // Drag and drop between controls: automatic drags that start on a press, drags begun by code
-// past a threshold, the order of the events on both sides, refusal, Escape, and a target that
-// goes away during the drag.
+// past a threshold, the order of the events on both sides, the control found under the pointer
+// on every kind of surface, refusal, Escape, and a target that goes away during the drag.
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/StdCtrls.h"
 
@@ -95,6 +95,44 @@ TEST_F(DragDrop, AutomaticDragStartsOnThePressAndDropsOnTheTarget) {
                                         "over leave Source 143,3" /* in the target's coordinates */,
                                         "over enter Source 9,9", "over move Source 40,30",
                                         "drop Source 40,30", "end Target 40,30"}))
+        << ::testing::PrintToString(Log);
+}
+
+TEST_F(DragDrop, OneDragAcrossEverySurfaceMeetsTheControlUnderThePointer) {
+    // A graphic control's widget is lowered to the front of the form's children, ahead of
+    // everything else the form's widget holds.
+    auto* label = new TLabel(Form.get());
+    label->SetName(QStringLiteral("Label1"));
+    label->SetParent(Form.get());
+    label->SetBounds(10, 150, 80, 20);
+    TForm window(nullptr);
+    window.SetName(QStringLiteral("Window2"));
+    window.SetBounds(550, 100, 150, 100);
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Widget()));
+    Form->SetName(QStringLiteral("Form1"));
+    static const char* const names[] = {"enter", "leave", "move"};
+    for (TControl* c : std::initializer_list<TControl*>{Form.get(), label, Other, &window, Target})
+        c->OnDragOver = [this](TObject* sender, TObject*, int x, int y, TDragState state,
+                               bool& accept) {
+            std::string line = NameOf(sender) + " " + names[state];
+            if (state != dsDragLeave) line += " " + std::to_string(x) + "," + std::to_string(y);
+            Log.push_back(line);
+            accept = sender == Target;
+        };
+    Press(20, 20);
+    Move(Form.get(), 200, 150);
+    Move(label, 5, 5);
+    Move(Other, 5, 5);
+    Move(&window, 10, 10);
+    QTest::mouseMove(Source->Widget(), Source->Widget()->mapFromGlobal(QPoint(20, 20)));
+    Move(Target, 5, 5);
+    Release(Target, 6, 6);
+    EXPECT_EQ(Log, (std::vector<std::string>{
+                       "start", "Form1 enter 200,150", "Form1 leave", "Label1 enter 5,5",
+                       "Label1 leave", "Other enter 5,5", "Other leave", "Window2 enter 10,10",
+                       "Window2 leave" /* nothing outside the windows */, "Target enter 5,5",
+                       "Target move 6,6", "drop Source 6,6", "end Target 6,6"}))
         << ::testing::PrintToString(Log);
 }
 

@@ -113,6 +113,42 @@ TEST_F(ComboBox, DescriptionsReadAndWriteBothStyles) {
     EXPECT_TRUE(Form->Log.isEmpty());
 }
 
+TEST_F(ComboBox, DroppedListShowsDropDownCountRowsAndScrolls) {
+    // 41 years, as the calendar dialog's year box holds.
+    QStringList years;
+    for (int year = 1980; year <= 2020; ++year)
+        years << QString::number(year);
+    struct Case {
+        TComboBoxStyle style;
+        int count; // 0: the default
+        int rows;
+    };
+    for (const Case& c :
+         {Case{csDropDownList, 0, 8}, Case{csDropDownList, 10, 10}, Case{csDropDown, 5, 5}}) {
+        SCOPED_TRACE(std::to_string(c.style) + " " + std::to_string(c.rows));
+        auto fresh = std::make_unique<TComboBox>(Form.get());
+        fresh->SetParent(Form.get());
+        fresh->SetStyle(c.style);
+        fresh->SetItemHeight(13);
+        if (c.count) fresh->SetDropDownCount(c.count);
+        fresh->Items()->SetText(years.join(u'\n'));
+        fresh->SetItemIndex(0);
+        Show();
+        fresh->SetDroppedDown(true);
+        ASSERT_TRUE(fresh->DroppedDown());
+        QAbstractItemView* view = Q(fresh.get())->view();
+        const QRect box(fresh->Widget()->mapToGlobal(QPoint()), fresh->Widget()->size());
+        EXPECT_GE(view->mapToGlobal(QPoint()).y(), box.bottom()) << "drops below the box";
+        const int last = view->indexAt(QPoint(2, view->viewport()->height() - 2)).row();
+        EXPECT_EQ(last, c.rows - 1);
+        EXPECT_EQ(view->viewport()->height() / 13, c.rows);
+        QTest::keyClick(view, Qt::Key_End);
+        EXPECT_EQ(view->indexAt(QPoint(2, view->viewport()->height() - 2)).row(), 40);
+        EXPECT_EQ(view->indexAt(QPoint(2, 2)).row(), 41 - c.rows);
+        fresh->SetDroppedDown(false);
+    }
+}
+
 TEST_F(ComboBox, CodeChangesAreSilentAndReachTheWidget) {
     Show();
     struct Case {
