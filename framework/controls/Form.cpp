@@ -264,12 +264,11 @@ void TForm::UpdateWidgetGeometry() {
     TRect cr = ClientRect();
     const TPoint inner = WidgetClientOffset();
     cr.Right += 2 * inner.X, cr.Bottom += 2 * inner.Y;
-    FSettingGeometry = true;
+    TScopedChange settingGeometry(FSettingGeometry, true);
     const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
     if (!sizeable) w->setFixedSize(std::max(0, cr.Width()), std::max(0, cr.Height()));
     w->move(Left(), Top());
     w->resize(std::max(0, cr.Width()), std::max(0, cr.Height()));
-    FSettingGeometry = false;
 }
 
 void TForm::WidgetResized() {
