@@ -10,6 +10,7 @@
 #include "framework/graphics/Font.h"
 #include "framework/graphics/WinGdi.h"
 #include "framework/system/ScopedChange.h"
+#include "framework/system/UpdateScope.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -440,20 +441,20 @@ void TForm::Close() {
     }
     // A form already closing, or freed once this event is handled, is not closed again.
     if (FClosing || FReleasing) return;
-    FClosing = true;
     const TLifeToken alive = LifeToken();
     TCloseAction action = caNone;
-    try {
+    {
+        // A handler may free the form; then no flag is left to clear.
+        TUpdateScope closing([this] { FClosing = true; },
+                             [this, &alive] {
+                                 if (alive) FClosing = false;
+                             });
         if (CloseQuery()) {
             action = caHide;
             DoClose(action);
         }
-    } catch (...) {
-        if (alive) FClosing = false;
-        throw;
     }
     if (!alive) return;
-    FClosing = false;
     if (action == caNone) return;
     if (Application->MainForm() == this) {
         Application->Terminate();

@@ -4,6 +4,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Graphic.h"
 #include "framework/graphics/WinGdi.h"
+#include "framework/system/UpdateScope.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -218,17 +219,13 @@ void TCanvas::Paint(const std::function<void(QPainter&)>& fn) {
     if (FPainter) {
         if (!FPainter->isActive()) return;
         Changing();
-        FPainter->save();
-        if (FHasClip) FPainter->setClipRegion(FClip, Qt::IntersectClip);
-        FPainter->setRenderHint(QPainter::Antialiasing, false);
-        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        try {
+        {
+            TUpdateScope state([this] { FPainter->save(); }, [this] { FPainter->restore(); });
+            if (FHasClip) FPainter->setClipRegion(FClip, Qt::IntersectClip);
+            FPainter->setRenderHint(QPainter::Antialiasing, false);
+            FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
             fn(*FPainter);
-        } catch (...) {
-            FPainter->restore();
-            throw;
         }
-        FPainter->restore();
         Changed();
         return;
     }
