@@ -107,10 +107,6 @@ TCanvas::TCanvas() : FFont(new TFont), FPen(new TPen), FBrush(new TBrush) {
     FTextColor = FFont->Color();
 }
 
-TCanvas::TCanvas(QPainter* painter) : TCanvas() {
-    FPainter = painter;
-}
-
 TCanvas::~TCanvas() {
     delete FFont;
     delete FPen;
