@@ -5,6 +5,7 @@
 #include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/system/ResourceStrings.h"
+#include "framework/system/UpdateScope.h"
 
 #include <algorithm>
 
@@ -193,8 +194,8 @@ void TVQWizard::SetActivePage(TVQWizardPage* value) {
     // The handler may have moved or freed the page.
     if (value && value->FWizard != this) return;
     TVQWizardPage* old = FActivePage;
-    DisableAlign();
-    try {
+    {
+        TUpdateScope align([this] { DisableAlign(); }, [this] { EnableAlign(); });
         if (value) {
             value->BringToFront();
             value->SetVisible(true);
@@ -211,11 +212,7 @@ void TVQWizard::SetActivePage(TVQWizardPage* value) {
         FBackButton->SetEnabled(FButtonsEnabled && FindNextPage(value, false, true));
         if (value) FNextButton->SetEnabled(FButtonsEnabled && value->DoneQuery());
         FNextButton->SetCaption(VQWizardCaption(FindNextPage(value, true, true) ? 3 : 4));
-    } catch (...) {
-        EnableAlign();
-        throw;
     }
-    EnableAlign();
     Fire(OnChange, this);
 }
 
