@@ -56,11 +56,16 @@ void TVQTrayIcon::SetPopupMenu(TPopupMenu* value) {
     if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
     FPopupMenu = value;
     if (value) value->FreeNotification(this);
+    // A host that draws the menu itself reads it there.
+    FHost->SetMenu(value, this);
 }
 
 void TVQTrayIcon::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    if (Operation == opRemove && AComponent == FPopupMenu) {
+        FPopupMenu = nullptr;
+        FHost->SetMenu(nullptr, nullptr);
+    }
 }
 
 void TVQTrayIcon::SetVisible(bool value) {

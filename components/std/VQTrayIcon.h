@@ -40,6 +40,9 @@ public:
     void UpdateTrayIcon(int Request);
     // The tool tip the entry gets for a hint.
     static String TipText(const String& Hint);
+    // How the entry is shown now: as a StatusNotifierItem where a host for those runs on the
+    // session bus, else docked into the X11 tray, else not at all (not published).
+    TTrayMode TrayMode() const { return FHost->Mode(); }
     // The platform side, for checks of where and how the entry is shown.
     const TTrayIconHost& Host() const { return *FHost; }
 

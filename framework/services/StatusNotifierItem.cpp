@@ -182,6 +182,9 @@ public:
         Signal("NewToolTip");
     }
     void SetIcon(const QImage& image) {
+        // Every hint change passes the icon too.
+        if (image == FImage) return;
+        FImage = image;
         FPixmaps = BusPixmaps(image);
         Signal("NewIcon");
     }
@@ -286,6 +289,7 @@ private:
     const TDBusMenu* FMenu;
     bool FDetached = false;
     QString FToolTip;
+    QImage FImage;
     QList<TBusPixmap> FPixmaps;
     QElapsedTimer FLastActivate;
 };

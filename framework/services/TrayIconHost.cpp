@@ -2,6 +2,8 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/ModalSession.h"
+#include "framework/services/StatusNotifierHosts.h"
+#include "framework/services/StatusNotifierItem.h"
 #include "framework/services/X11Session.h"
 
 #include <QAbstractNativeEventFilter>
@@ -10,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -203,7 +204,11 @@ void SendDockRequest(uint32_t manager, uint32_t window) {
 
 struct TTrayIconHost::TImpl {
     QPointer<TTrayIconWidget> Widget;
-    std::unique_ptr<QSystemTrayIcon> QtTray;
+    std::unique_ptr<TStatusNotifierItem> Item;
+    int HostsListener = 0;
+    // A StatusNotifierItem host that restarts comes back soon and takes the entry again; only
+    // one that stays away leaves it to the X11 tray.
+    QTimer HostsGone;
     uint32_t DockedTo = 0; // the manager the widget was handed to
     bool Embedded = false;
     // A tray that has just announced itself may still drop requests (GTK's listens only
@@ -218,7 +223,7 @@ TTrayIconHost::TTrayIconHost(TMouseHandler handler)
     FImpl->NewTray.setSingleShot(true);
     QObject::connect(&FImpl->NewTray, &QTimer::timeout, [this] {
         const uint32_t manager = TTrayWatcher::Instance().Manager();
-        if (!FShown || !manager || (manager == FImpl->DockedTo && !FImpl->QtTray)) return;
+        if (!FShown || !FImpl->Widget || !manager || manager == FImpl->DockedTo) return;
         // A fresh window docks into the new tray (the old one was thrown out to the root).
         Remove();
         Add();
@@ -231,15 +236,24 @@ TTrayIconHost::TTrayIconHost(TMouseHandler handler)
         SendDockRequest(manager, uint32_t(widget->winId()));
         if (++FImpl->Repeats < 3) FImpl->Unanswered.start(1500);
     });
+    FImpl->HostsGone.setSingleShot(true);
+    QObject::connect(&FImpl->HostsGone, &QTimer::timeout, [this] {
+        if (!FShown || !FImpl->Item ||
+            TStatusNotifierHosts::Instance().State() != TNotifierHostState::Absent)
+            return;
+        Remove();
+        Add();
+    });
 }
 
 TTrayIconHost::~TTrayIconHost() {
     Remove();
+    if (FImpl->HostsListener) TStatusNotifierHosts::Instance().Unlisten(FImpl->HostsListener);
     TTrayWatcher::Instance().Remove(this);
 }
 
 bool TTrayIconHost::Available() {
-    return X11Connection() != nullptr || QSystemTrayIcon::isSystemTrayAvailable();
+    return X11Connection() != nullptr || TStatusNotifierHosts::SessionBus();
 }
 
 void TTrayIconHost::SetShown(bool value) {
@@ -260,74 +274,70 @@ QString TTrayIconHost::LiteralToolTip(const QString& text) {
 void TTrayIconHost::SetToolTip(const QString& text) {
     FToolTip = text;
     if (FImpl->Widget) FImpl->Widget->setToolTip(LiteralToolTip(text));
-    if (FImpl->QtTray) FImpl->QtTray->setToolTip(text);
+    if (FImpl->Item) FImpl->Item->SetToolTip(text);
 }
 
 void TTrayIconHost::SetIcon(const QImage& image) {
     FImage = image;
     if (FImpl->Widget) FImpl->Widget->SetImage(image);
-    if (FImpl->QtTray) FImpl->QtTray->setIcon(QIcon(QPixmap::fromImage(image)));
+    if (FImpl->Item) FImpl->Item->SetIcon(image);
+}
+
+void TTrayIconHost::SetMenu(TPopupMenu* menu, TComponent* popupComponent) {
+    FMenu = menu;
+    FMenuSource = popupComponent;
+    if (FImpl->Item) FImpl->Item->SetMenu(menu, popupComponent);
 }
 
 TTrayMode TTrayIconHost::Mode() const {
     if (FImpl->Widget) return TTrayMode::XEmbed;
-    if (FImpl->QtTray) return TTrayMode::QtTray;
+    if (FImpl->Item) return TTrayMode::StatusNotifierItem;
     return TTrayMode::None;
 }
 
 void TTrayIconHost::Add() {
+    // A StatusNotifierItem host first, else the X11 tray. Which is known once the session bus
+    // has answered; NotifierHostsChanged then adds the entry, and moves it when hosts come or go.
+    TStatusNotifierHosts& hosts = TStatusNotifierHosts::Instance();
+    if (!FImpl->HostsListener)
+        FImpl->HostsListener = hosts.Listen([this] { NotifierHostsChanged(); });
+    if (hosts.State() == TNotifierHostState::Unknown) return;
+    if (hosts.State() == TNotifierHostState::Present) {
+        FImpl->Item =
+            std::make_unique<TStatusNotifierItem>([this](const TTrayMouseEvent& e) { Deliver(e); });
+        FImpl->Item->SetToolTip(FToolTip);
+        FImpl->Item->SetIcon(FImage);
+        FImpl->Item->SetMenu(FMenu, FMenuSource);
+        return;
+    }
     if (X11Connection()) {
         TTrayWatcher& watcher = TTrayWatcher::Instance();
         watcher.Add(this);
-        // No X11 tray now but the desktop's own tray service: Qt's tray stands in (below) until
-        // an X11 tray announces itself.
-        if (watcher.Manager() || !QSystemTrayIcon::isSystemTrayAvailable()) {
-            AddDocked(watcher.Manager());
-            return;
-        }
+        AddDocked(watcher.Manager());
     }
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-    FImpl->QtTray = std::make_unique<QSystemTrayIcon>();
-    QSystemTrayIcon* tray = FImpl->QtTray.get();
-    tray->setToolTip(FToolTip);
-    if (!FImage.isNull()) tray->setIcon(QIcon(QPixmap::fromImage(FImage)));
-    // Qt's tray reports activations only: each becomes the events a click would give.
-    QObject::connect(
-        tray, &QSystemTrayIcon::activated, tray, [this](QSystemTrayIcon::ActivationReason reason) {
-            Application->Guard(nullptr, [&] {
-                TTrayMouseEvent e;
-                const QPoint at = QCursor::pos();
-                e.X = at.x();
-                e.Y = at.y();
-                e.Shift = ShiftStateFromQt(QGuiApplication::queryKeyboardModifiers(), Qt::NoButton);
-                switch (reason) {
-                case QSystemTrayIcon::DoubleClick:
-                    e.Kind = TTrayMouseKind::DoubleClick;
-                    Deliver(e);
-                    return;
-                case QSystemTrayIcon::Context:
-                    e.Button = mbRight;
-                    break;
-                case QSystemTrayIcon::MiddleClick:
-                    e.Button = mbMiddle;
-                    break;
-                case QSystemTrayIcon::Trigger:
-                    e.Button = mbLeft;
-                    break;
-                default:
-                    return;
-                }
-                // The handler may remove the entry or free this host: then no up event follows.
-                const TLifeToken alive = FAlive.Token();
-                QSystemTrayIcon* const current = FImpl->QtTray.get();
-                e.Kind = TTrayMouseKind::Down;
-                Deliver(e);
-                if (!alive || FImpl->QtTray.get() != current) return;
-                e.Kind = TTrayMouseKind::Up;
-                Deliver(e);
-            });
-        });
-    tray->show();
+}
+
+void TTrayIconHost::NotifierHostsChanged() {
+    if (!FShown) return;
+    switch (TStatusNotifierHosts::Instance().State()) {
+    case TNotifierHostState::Unknown:
+        return;
+    case TNotifierHostState::Present:
+        FImpl->HostsGone.stop();
+        if (!FImpl->Item) {
+            Remove();
+            Add();
+        }
+        return;
+    case TNotifierHostState::Absent:
+        if (FImpl->Item) {
+            // Without X11 there is nothing else: the entry waits for a host to come back.
+            if (X11Connection()) FImpl->HostsGone.start(3000);
+        } else if (!FImpl->Widget) {
+            Add(); // the first answer
+        }
+        return;
+    }
 }
 
 void TTrayIconHost::AddDocked(uint32_t Manager) {
@@ -359,22 +369,20 @@ void TTrayIconHost::Remove() {
     FImpl->Embedded = false;
     FImpl->Unanswered.stop();
     FImpl->NewTray.stop();
-    if (FImpl->QtTray) {
-        FImpl->QtTray->hide();
-        FImpl->QtTray.release()->deleteLater();
-    }
+    // Leaves the bus at once; its objects go later (a handler of theirs may be running).
+    FImpl->Item.reset();
+    FImpl->HostsGone.stop();
 }
 
 void TTrayIconHost::TrayManagerChanged() {
-    if (!FShown) return;
+    if (!FShown || !FImpl->Widget) return;
     const uint32_t manager = TTrayWatcher::Instance().Manager();
     if (!manager) {
         // Gone: the next tray may get the same window id, and must still get the entry.
         FImpl->DockedTo = 0;
         return;
     }
-    // A new tray, or the first one while Qt's tray stood in: ours gives the real events.
-    if (manager != FImpl->DockedTo || FImpl->QtTray) FImpl->NewTray.start(300);
+    if (manager != FImpl->DockedTo) FImpl->NewTray.start(300);
 }
 
 void TTrayIconHost::Embedded(uint32_t Window) {

@@ -1,9 +1,11 @@
 #pragma once
-// TTrayIconHost: one entry in the desktop's notification area. On an X server it docks a small
-// window of its own into the system tray (XEmbed), which gets the real mouse events; it docks
-// again whenever a tray manager (re)appears, so a restarted panel gets the icon back. Where no
-// X11 tray manager exists but the desktop offers Qt's system tray, that one is used, with the
-// little it reports (no release, no move). Otherwise the entry cannot be shown (Available()).
+// TTrayIconHost: one entry in the desktop's notification area. Where a StatusNotifierItem host
+// runs on the session bus (most panels today, every one under Wayland) the entry is a
+// TStatusNotifierItem, whose activations become clicks and double clicks. Otherwise, on an X
+// server, it docks a small window of its own into the system tray (XEmbed), which gets the real
+// mouse events; it docks again whenever a tray manager (re)appears, so a restarted panel gets
+// the icon back. A host that appears later takes the entry over from the X11 tray; one that
+// goes away for good gives it back. With neither the entry cannot be shown.
 
 #include "framework/controls/Control.h"
 
@@ -11,6 +13,9 @@
 #include <QString>
 
 #include <functional>
+
+class TComponent;
+class TPopupMenu;
 #include <memory>
 
 enum class TTrayMouseKind : uint8_t { Move, Down, Up, DoubleClick };
@@ -22,7 +27,9 @@ struct TTrayMouseEvent {
     int X = 0, Y = 0; // the cursor in screen coordinates when the event is handled
 };
 
-enum class TTrayMode : uint8_t { None, XEmbed, QtTray };
+// How the entry is shown: not at all (hidden, nothing to show it, or still asking the session
+// bus), docked into the X11 tray, or as a StatusNotifierItem.
+enum class TTrayMode : uint8_t { None, XEmbed, StatusNotifierItem };
 
 class TTrayIconHost {
 public:
@@ -42,10 +49,13 @@ public:
     // as rich text.
     static QString LiteralToolTip(const QString& text);
     void SetIcon(const QImage& image);
+    // The menu a StatusNotifierItem host may draw itself, and the component that pops it up.
+    // Not owned: the caller clears it before the menu goes.
+    void SetMenu(TPopupMenu* menu, TComponent* popupComponent);
 
     // How the entry is shown (None while hidden or where nothing can show it).
     TTrayMode Mode() const;
-    // Whether this session can show tray entries at all (an X server, or Qt's tray).
+    // Whether this session can show tray entries at all (an X server, or a session bus).
     static bool Available();
     // Whether the entry sits in a tray now (X11: docked in a live manager).
     bool Docked() const;
@@ -61,12 +71,14 @@ private:
     void Remove();
     void Add();
     void AddDocked(uint32_t Manager);
+    void NotifierHostsChanged();
 
     TMouseHandler FHandler;
     bool FShown = false;
     QString FToolTip;
     QImage FImage;
+    TPopupMenu* FMenu = nullptr;
+    TComponent* FMenuSource = nullptr;
     struct TImpl;
     std::unique_ptr<TImpl> FImpl;
-    TLifeToken::TSource FAlive;
 };
