@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QGuiApplication>
 #include <QMenu>
@@ -38,6 +39,28 @@ public:
 public slots:
     void Signal(const QDBusMessage& m) { Heard << m.member(); }
 };
+
+// One event of a dbusmenu EventGroup: (isvu).
+struct TMenuEvent {
+    int Id = 0;
+    QString Type;
+};
+
+QDBusArgument& operator<<(QDBusArgument& arg, const TMenuEvent& e) {
+    arg.beginStructure();
+    arg << e.Id << e.Type << QDBusVariant(0) << 0u;
+    arg.endStructure();
+    return arg;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& arg, TMenuEvent& e) {
+    QDBusVariant data;
+    uint timestamp = 0;
+    arg.beginStructure();
+    arg >> e.Id >> e.Type >> data >> timestamp;
+    arg.endStructure();
+    return arg;
+}
 
 struct TPixmap {
     int Width = 0, Height = 0;
@@ -93,9 +116,17 @@ void DescribeLayout(const QDBusArgument& arg, QStringList& lines, int depth,
     arg.endStructure();
 }
 
+} // namespace
+
+Q_DECLARE_METATYPE(TMenuEvent)
+
+namespace {
+
 class NotifierE2E : public ::testing::Test {
 protected:
     void SetUp() override {
+        qDBusRegisterMetaType<TMenuEvent>();
+        qDBusRegisterMetaType<QList<TMenuEvent>>();
         E2E_REQUIRE_X11();
         if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
             GTEST_SKIP() << "no private session bus (run through dbus-run.sh)";
@@ -206,6 +237,14 @@ TEST_F(NotifierE2E, DemoIconRegistersWithEveryPropertyAndLeavesWithTheCheckBox) 
         return title;
     };
     EXPECT_EQ(toolTipTitle(p.value("ToolTip")), "This is a sample hint!");
+    // Hosts that build their proxies from the introspection data find both objects.
+    for (const QString path : {"/StatusNotifierItem", "/MenuBar"}) {
+        const QDBusMessage r =
+            HostCall(service, path, "org.freedesktop.DBus.Introspectable", "Introspect");
+        const QString iface = path == "/MenuBar" ? kMenuInterface : kItemInterface;
+        EXPECT_TRUE(r.arguments().value(0).toString().contains("<interface name=\"" + iface))
+            << path.toStdString();
+    }
 
     // The icon in every size hosts ask for, ARGB in network byte order: at its natural size
     // where it fits, grown by whole factors, centred on transparency.
@@ -293,7 +332,9 @@ TEST_F(NotifierE2E, MenuAndActivationsRunTheDemosHandlers) {
     TMenuItem* red = add("&Red && blue_green");
     red->SetRadioItem(true);
     red->SetChecked(true);
-    add("Gr&een")->SetRadioItem(true);
+    TMenuItem* green = add("Gr&een");
+    green->SetRadioItem(true);
+    green->OnClick = [this](TObject*) { Log << "green"; };
     add("&Disabled")->SetEnabled(false);
     add("Chec&ked")->SetChecked(true);
     add("&Save")->SetShortCut(TShortCut(scCtrl | scShift | 'S'));
@@ -318,6 +359,35 @@ TEST_F(NotifierE2E, MenuAndActivationsRunTheDemosHandlers) {
     EXPECT_EQ(
         HostCall(service, "/MenuBar", kMenuInterface, "AboutToShow", {0}).arguments().value(0),
         QVariant(false));
+    // The grouped requests of newer hosts: chosen properties of chosen items; events in a
+    // batch, where an unknown id is reported and the others run.
+    QMap<QString, int> now;
+    Layout(service, &now);
+    const QDBusMessage group = HostCall(service, "/MenuBar", kMenuInterface, "GetGroupProperties",
+                                        {QVariant::fromValue(QList<int>{now.value("Gr_een")}),
+                                         QStringList{"label", "toggle-type"}});
+    const QDBusArgument groupArg = qvariant_cast<QDBusArgument>(group.arguments().value(0));
+    QStringList groupSeen;
+    groupArg.beginArray();
+    while (!groupArg.atEnd()) {
+        int id = 0;
+        QVariantMap values;
+        groupArg.beginStructure();
+        groupArg >> id >> values;
+        groupArg.endStructure();
+        groupSeen << QString::number(id - now.value("Gr_een")) + " " +
+                         QStringList(values.keys()).join(',') + " " +
+                         values.value("label").toString();
+    }
+    groupArg.endArray();
+    EXPECT_EQ(groupSeen, QStringList{"0 label,toggle-type Gr_een"});
+    Log.clear();
+    const QDBusMessage batch = HostCall(service, "/MenuBar", kMenuInterface, "EventGroup",
+                                        {QVariant::fromValue(QList<TMenuEvent>{
+                                            {now.value("Gr_een"), "clicked"}, {9999, "clicked"}})});
+    EXPECT_EQ(qdbus_cast<QList<int>>(batch.arguments().value(0)), QList<int>{9999});
+    ASSERT_TRUE(WaitUntil([&] { return !Log.isEmpty(); }));
+    EXPECT_EQ(Log, QStringList{"green"});
 
     // Two activations within the double-click time are the double click, with the demo's
     // message; the point is the host's.
