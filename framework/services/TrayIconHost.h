@@ -13,10 +13,10 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class TComponent;
 class TPopupMenu;
-#include <memory>
 
 enum class TTrayMouseKind : uint8_t { Move, Down, Up, DoubleClick };
 
