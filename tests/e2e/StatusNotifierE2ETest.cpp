@@ -297,6 +297,20 @@ TEST_F(NotifierE2E, DemoIconRegistersWithEveryPropertyAndLeavesWithTheCheckBox) 
     EXPECT_TRUE(WaitUntil([&] { return Watcher.Items.isEmpty(); }));
     EXPECT_EQ(ItemCall(service, "Activate", {1, 1}).type(), QDBusMessage::ErrorMessage);
     EXPECT_TRUE(Log.isEmpty()) << Log.join(", ").toStdString();
+
+    // A press whose handler hides the entry is followed by no release.
+    Icon->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) {
+        Log << "down";
+        MainFm->ShowTrayIconCb->SetChecked(false);
+    };
+    ItemCall(ShowRegistered(), "Activate", {1, 1});
+    ASSERT_TRUE(WaitUntil([&] { return Watcher.Items.isEmpty(); }));
+    QTest::qWait(100);
+    EXPECT_EQ(Log, QStringList{"down"});
+    // Freeing the window, and the component with it, takes a shown entry out too.
+    ShowRegistered();
+    FProgram.Finish();
+    EXPECT_TRUE(WaitUntil([&] { return Watcher.Items.isEmpty(); }));
 }
 
 TEST_F(NotifierE2E, MenuAndActivationsRunTheDemosHandlers) {
