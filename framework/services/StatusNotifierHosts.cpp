@@ -10,6 +10,8 @@
 #include <QGuiApplication>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 constexpr auto kWatcher = "org.kde.StatusNotifierWatcher";
