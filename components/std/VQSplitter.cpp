@@ -80,11 +80,7 @@ TVQSplitter::TVQSplitter(TComponent* AOwner)
     FControlStyle.Include(csOpaque);
     SetBounds(Left(), Top(), 300, 200);
     // Descriptions holding splitters must be able to create their panes by name.
-    static const bool registered = [] {
-        RegisterClassesOf<TVQPane>();
-        return true;
-    }();
-    (void)registered;
+    RegisterClassesOnce<TVQPane>();
     FCapture.OnLost = [this] { CaptureLost(); };
     for (int i = 1; i <= 2; ++i) {
         auto* pane = new TVQPane(this);

@@ -60,13 +60,17 @@ const TIdentMap* ModalResultIdents() {
 
 VQ_PUBLISH(TForm) {
     P.Inherit();
+    // A form stores its client size, read after BorderStyle: an outer size read before it would
+    // be taken with the default frame, and the frame of the style read later would change it.
+    P.Property("Width", &TForm::Width, &TForm::SetWidth).Stored(false);
+    P.Property("Height", &TForm::Height, &TForm::SetHeight).Stored(false);
     P.Property("ActiveControl", &TForm::ActiveControl, &TForm::SetActiveControl);
     P.Property("BorderIcons", &TForm::BorderIcons, &TForm::SetBorderIcons)
         .Default(TBorderIcons{biSystemMenu, biMinimize, biMaximize});
     P.Property("BorderStyle", &TForm::BorderStyle, &TForm::SetBorderStyle).Default(bsSizeable);
     P.Property("Caption", &TForm::Caption, &TForm::SetCaption);
-    P.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight).Stored(false);
-    P.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth).Stored(false);
+    P.Property("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight);
+    P.Property("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth);
     P.Property("Color", &TForm::Color, &TForm::SetColor).Default(clBtnFace);
     P.Property("Ctl3D", &TForm::Ctl3D, &TForm::SetCtl3D).Default(true);
     P.Property("Enabled", &TForm::Enabled, &TForm::SetEnabled).Default(true);

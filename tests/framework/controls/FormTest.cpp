@@ -1,5 +1,6 @@
 // Forms: reading a description, showing and closing, the modal loop with its default and cancel
 // buttons, accelerators and the application's form list.
+#include "framework/classes/FormWriter.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/ModalSession.h"
@@ -152,6 +153,13 @@ TEST(FormReading, BuildsTheControlTreeFromText) {
     EXPECT_EQ(form->RememberCb->TabOrder(), 3);
     EXPECT_EQ(form->Log, std::vector<std::string>{"create"});
     EXPECT_FALSE(form->Visible());
+    // Written and read again, a dialog frame keeps its client size.
+    const std::string written = TFormWriter::Write(form.get());
+    TLoginFm again(nullptr);
+    again.ReadFromText(written);
+    EXPECT_EQ(again.ClientWidth(), 240);
+    EXPECT_EQ(again.ClientHeight(), 90);
+    EXPECT_EQ(TFormWriter::Write(&again), written);
 }
 
 TEST(FormReading, MissingResourceIsAReadError) {
