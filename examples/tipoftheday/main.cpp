@@ -31,12 +31,13 @@ int main(int argc, char** argv) {
     Application->SetTitle(QStringLiteral("Tip of the Day"));
 
     auto* tips = new TVQTipDialog(Application);
-    tips->Tips()->Add(QStringLiteral("Every window of a program can be a form description: a "
-                                     "text that names its components and their properties."));
-    tips->Tips()->Add(QStringLiteral("A property left at its default is not written into a "
-                                     "description, so descriptions stay short."));
-    tips->Tips()->Add(QStringLiteral("pkg-config --cflags --libs vqcontrols gives everything a "
-                                     "Makefile needs to build against the library."));
+    // The tip label does not wrap: a long tip breaks its own lines.
+    tips->Tips()->Add(QStringLiteral("A form description is a text that\nnames a window's "
+                                     "components\nand their properties."));
+    tips->Tips()->Add(QStringLiteral("A property left at its default is\nnot written into a "
+                                     "description."));
+    tips->Tips()->Add(QStringLiteral("pkg-config --cflags --libs vqcontrols\ngives a Makefile "
+                                     "what it needs."));
 
     int status = 0;
     if (argc > 1) {
