@@ -49,13 +49,20 @@ def strip_literals(code):
 
 
 def escape(text):
-    """Escapes Doxygen's special characters outside `code spans`."""
-    parts = text.split("`")
-    if len(parts) % 2 == 0:  # an unmatched backquote: escape everything
-        return SPECIAL.sub(r"\\\1", text)
-    for k in range(0, len(parts), 2):
-        parts[k] = SPECIAL.sub(r"\\\1", parts[k])
-    return "`".join(parts)
+    """Escapes Doxygen's special characters outside `code spans` and "quoted text", which
+    Doxygen shows as written."""
+    out = []
+    i = 0
+    while i < len(text):
+        c = text[i]
+        end = text.find(c, i + 1) if c in "`\"" else -1
+        if end > 0:
+            out.append(text[i:end + 1])
+            i = end + 1
+            continue
+        out.append("\\" + c if SPECIAL.match(c) else c)
+        i += 1
+    return "".join(out)
 
 
 def filter_lines(lines):
