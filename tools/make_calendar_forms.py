@@ -1,133 +1,25 @@
 #!/usr/bin/env python3
 """Writes the calendar windows' descriptions: the drop-down calendar dialog of the VQCalPop unit
 (components/dialogs/VQCalPop/resources/forms/VQCalendarFm.vqf) and the three calendar demo
-windows (resources/forms/Form5.vqf, Form6.vqf, Form7.vqf), with their glyphs and pictures drawn
-here. Run with --check to verify that the stored descriptions are current."""
+windows (resources/forms/Form5.vqf, Form6.vqf, Form7.vqf), with their glyphs and pictures from
+the resources/pictures folders. Run with --check to verify that the stored descriptions are
+current."""
 
 import pathlib
-import struct
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import generated  # noqa: E402
-import gfx_images  # noqa: E402
-from gfx_images import (BLACK, WHITE, SILVER, GRAY, RED, NAVY, BLUE, YELLOW,  # noqa: E402
-                        OLIVE, MAROON, VGA16)
+from generated import lines_value as hint, quoted, vqf_binary  # noqa: E402
+
+PICTURES = "resources/pictures/"
+CALPOP = "components/dialogs/VQCalPop/resources/pictures/"
 
 
-# --- Pictures ------------------------------------------------------------------------------
-
-def mono_bmp(rows):
-    """A 1-bit BMP from rows of '#' (black) and '.' (white)."""
-    width, height = len(rows[0]), len(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 1, 0, 0, 2835, 2835, 2, 0)
-    palette = bytes([0, 0, 0, 0, 255, 255, 255, 0])
-    stride = ((width + 31) // 32) * 4
-    data = bytearray()
-    for row in reversed(rows):
-        bits = bytearray(stride)
-        for x, ch in enumerate(row):
-            if ch != "#":
-                bits[x // 8] |= 0x80 >> (x % 8)
-        data += bits
-    offset = 14 + len(info) + len(palette)
-    return (b"BM" + struct.pack("<IHHI", offset + len(data), 0, 0, offset) + info + palette +
-            bytes(data))
-
-
-CHECK = [
-    "...........",
-    ".........#.",
-    "........##.",
-    ".#.....###.",
-    ".##...###..",
-    ".###.###...",
-    "..#####....",
-    "...###.....",
-    "....#......",
-    "...........",
-]
-
-CROSS = [
-    "...........",
-    ".##.....##.",
-    "..##...##..",
-    "...##.##...",
-    "....###....",
-    "....###....",
-    "...##.##...",
-    "..##...##..",
-    ".##.....##.",
-    "...........",
-]
-
-PALETTE256 = VGA16 + [(0, 0, 0)] * (256 - len(VGA16))
-
-
-def hint_picture():
-    """24 x 24: a yellow note with a blue question mark, olive (the bottom-left colour) around
-    it, so the image draws it transparent."""
-    px = [[OLIVE] * 24 for _ in range(24)]
-    for y in range(2, 20):
-        for x in range(3, 21):
-            px[y][x] = YELLOW
-    for x in range(3, 21):
-        px[2][x] = px[19][x] = BLACK
-    for y in range(2, 20):
-        px[y][3] = px[y][20] = BLACK
-    # the note's tail
-    for i in range(4):
-        for x in range(6, 10 - i):
-            px[20 + i][x] = BLACK if x in (6, 9 - i) or i == 3 else YELLOW
-    mark = ["..####..", ".##..##.", ".....##.", "....##..", "...##...", "...##...",
-            "........", "...##...", "...##..."]
-    for dy, row in enumerate(mark):
-        for dx, ch in enumerate(row):
-            if ch == "#":
-                px[5 + dy][8 + dx] = BLUE
-    return gfx_images.bmp(24, 24, 8, PALETTE256, px)
-
-
-def calendar_glyph():
-    """32 x 32: a tear-off calendar page (red band, rings, a grid of days), silver around it."""
-    px = [[SILVER] * 32 for _ in range(32)]
-    for y in range(4, 30):
-        for x in range(3, 29):
-            px[y][x] = WHITE
-    for y in range(4, 11):
-        for x in range(3, 29):
-            px[y][x] = RED
-    for x in range(3, 29):
-        px[4][x] = px[29][x] = BLACK
-    for y in range(4, 30):
-        px[y][3] = px[y][28] = BLACK
-    for rx in (8, 15, 16, 23):
-        for y in range(2, 7):
-            px[y][rx] = GRAY
-    for gy in range(13, 29, 4):
-        for gx in range(5, 27, 4):
-            px[gy][gx] = px[gy][gx + 1] = NAVY
-            px[gy + 1][gx] = px[gy + 1][gx + 1] = NAVY
-    px[21][17] = px[21][18] = px[22][17] = px[22][18] = MAROON
-    return gfx_images.bmp(32, 32, 8, PALETTE256, px)
-
-
-def binary(data, indent):
-    return gfx_images.vqf_binary(data, indent)
-
-
-def quoted(text):
-    return "'" + text.replace("'", "''") + "'"
-
-
-def hint(lines, indent):
-    """A hint of several lines: CR LF between them, one quoted line each, joined by '+'."""
-    if len(lines) == 1:
-        return quoted(lines[0])
-    pad = " " * indent
-    parts = [quoted(line) + ("#13#10" if i + 1 < len(lines) else "")
-             for i, line in enumerate(lines)]
-    return "\n" + " +\n".join(pad + p for p in parts)
+def picture(name, indent):
+    """A picture of resources/pictures (or the unit's own) as the binary value of a
+    description."""
+    return vqf_binary(generated.picture(name), indent)
 
 
 def font(prefix, pad, color="clWindowText", height=-11, name="MS Sans Serif", style="[]"):
@@ -168,12 +60,12 @@ def calendar_fm():
         "    end\n"
         "    object OKBt: TSpeedButton\n"
         f"{p6}Left = 142\n{p6}Top = 2\n{p6}Width = 17\n{p6}Height = 17\n"
-        f"{p6}Glyph.Data = {binary(mono_bmp(CHECK), 8)}\n{p6}Spacing = 0\n"
+        f"{p6}Glyph.Data = {picture(CALPOP + 'Check.bmp', 8)}\n{p6}Spacing = 0\n"
         f"{p6}OnClick = OKBtClick\n"
         "    end\n"
         "    object CancelBt: TSpeedButton\n"
         f"{p6}Left = 162\n{p6}Top = 2\n{p6}Width = 17\n{p6}Height = 17\n"
-        f"{p6}Glyph.Data = {binary(mono_bmp(CROSS), 8)}\n{p6}Spacing = 0\n"
+        f"{p6}Glyph.Data = {picture(CALPOP + 'Cross.bmp', 8)}\n{p6}Spacing = 0\n"
         f"{p6}OnClick = CancelBtClick\n"
         "    end\n"
         "  end\n"
@@ -265,6 +157,7 @@ F6_HINTS = {
 
 def form6():
     p = "    "
+    note = generated.picture(PICTURES + "HintNote.bmp")
     checks = [("CheckBox1", 204, "Show &headings.", True, 2),
               ("CheckBox3", 224, "Draw &gridlines", True, 3),
               ("CheckBox2", 244, "Draw &all dates", True, 4),
@@ -275,7 +168,7 @@ def form6():
               ("CheckBox7", 344, "C&ustom draw cell", False, 9)]
     children = [
         obj("HintIm", "TVQImage", 12, 6, 24, 24, "ParentColor = False",
-            f"{p}Picture.Data = {binary(gfx_images.picture_data('TBitmap', hint_picture()), 6)}\n",
+            f"{p}Picture.Data = {vqf_binary(generated.picture_data('TBitmap', note), 6)}\n",
             "Transparent = True"),
         obj("Label1", "TLabel", 44, 12, 248, 13,
             "Caption = 'Move pointer over controls to see popup information.'",
@@ -330,7 +223,7 @@ def form7():
             "DragMode = dmAutomatic",
             "Hint = " + hint(["Drag from this component to the calendar to see",
                               "drag and drop detection in action!"], 6),
-            "TabOrder = 1", f"{p}Glyph.Data = {binary(calendar_glyph(), 6)}\n",
+            "TabOrder = 1", f"{p}Glyph.Data = {picture(PICTURES + 'CalendarPage.bmp', 6)}\n",
             "Layout = blGlyphTop"),
         obj("VQBevel1", "TVQBorder", 100, 12, 481, 65, "Caption = 'Read-Only'",
             "BorderStyle = vqbsGroup"),
@@ -364,7 +257,7 @@ def form7():
 
 
 def main():
-    root = pathlib.Path(__file__).resolve().parent.parent
+    root = generated.ROOT
     forms = root / "resources" / "forms"
     targets = [
         (root / "components" / "dialogs" / "VQCalPop" / "resources" / "forms" /

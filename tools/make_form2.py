@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
 """Writes resources/forms/Form2.vqf, the graphics demo window "Bevels, Images, and Meters":
 borders, images and meters in their typical settings, each with its hint, and the Animate
-button. The pictures are drawn by tools/gfx_images.py. Run with --check to verify that the
-stored description is current."""
+button. The pictures are resources/pictures/Landscape.ico, House.bmp and LightBulb.bmp. Run
+with --check to verify that the stored description is current."""
 
 import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import generated  # noqa: E402
-import gfx_images  # noqa: E402
+from generated import lines_value, picture, picture_data  # noqa: E402
 
 H1 = ["Status border with text. Alignment can be adjusted.",
       "This provides an easy, low resource status bar."]
@@ -29,20 +29,6 @@ H5 = ["Centered bitmap with auto color filling. Auto color allows",
       "for varying size bitmaps used in \"wizards\"."]
 
 
-def quoted(text):
-    return "'" + text.replace("'", "''") + "'"
-
-
-def lines_value(lines, indent):
-    """Lines joined by CR LF, one line of the description per line of text."""
-    if len(lines) == 1:
-        return quoted(lines[0])
-    pad = " " * indent
-    parts = [quoted(line) + ("#13#10" if i < len(lines) - 1 else "")
-             for i, line in enumerate(lines)]
-    return "\n" + " +\n".join(pad + p for p in parts)
-
-
 class Obj:
     def __init__(self, name, cls, bounds, props):
         self.name, self.cls, self.bounds, self.props = name, cls, bounds, props
@@ -56,7 +42,7 @@ class Obj:
             if key == "Hint":
                 out.append("    Hint = %s" % lines_value(value, 6))
             elif key == "Picture.Data":
-                out.append("    Picture.Data = %s" % gfx_images.vqf_binary(value, 6))
+                out.append("    Picture.Data = %s" % generated.vqf_binary(value, 6))
             else:
                 out.append("    %s = %s" % (key, value))
         out.append("  end")
@@ -80,9 +66,9 @@ def meter(name, bounds, *props):
 
 
 def form2():
-    icon = gfx_images.picture_data("TIcon", gfx_images.picture_icon())
-    house = gfx_images.picture_data("TBitmap", gfx_images.house_bitmap())
-    bulb = gfx_images.picture_data("TBitmap", gfx_images.light_bulb_bitmap())
+    icon = picture_data("TIcon", picture("resources/pictures/Landscape.ico"))
+    house = picture_data("TBitmap", picture("resources/pictures/House.bmp"))
+    bulb = picture_data("TBitmap", picture("resources/pictures/LightBulb.bmp"))
     children = [
         border("VQBevel5", (12, 44, 409, 93), ("Caption", "'Borders:'"),
                ("BorderStyle", "vqbsGroup")),
@@ -207,8 +193,7 @@ object Form2Fm: TForm2Fm
 
 
 def main():
-    root = pathlib.Path(__file__).resolve().parent.parent
-    target = root / "resources" / "forms" / "Form2.vqf"
+    target = generated.ROOT / "resources" / "forms" / "Form2.vqf"
     return generated.write_or_check(target, form2(), "make_form2.py")
 
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Writes resources/forms/Form4.vqf, the print wizard demo window: one wizard of five pages,
-each with a picture at the left and rich-text explanations at the right. The pictures are drawn
-by tools/wizard_images.py (the shared one is stored once, in VQImage1 on page 4, and linked from
-the other pages); the rich labels use the main window's font and colour tables
-(tools/make_mainform.py). Run with --check to verify that the stored description is current."""
+each with a picture at the left and rich-text explanations at the right. The pictures are
+resources/pictures/WizardPrinter.bmp, which every page but the last shows (stored once, in
+VQImage1 on page 4, and linked from the other pages), and WizardDone.bmp; the rich labels use
+the main window's font and colour tables (tools/make_mainform.py). Run with --check to verify
+that the stored description is current."""
 
 import pathlib
 import re
@@ -11,9 +12,8 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import generated  # noqa: E402
-import gfx_images  # noqa: E402
 import make_mainform as rtf  # noqa: E402
-import wizard_images  # noqa: E402
+from generated import picture, picture_data, quoted  # noqa: E402
 
 PAGE_COLOR = "41975808"  # teal, palette-relative: what the pictures' corner pixel gives
 
@@ -116,10 +116,6 @@ LABELS = {
 }
 
 
-def quoted(text):
-    return "'" + text.replace("'", "''") + "'"
-
-
 def obj(name, cls, bounds, props, indent=6):
     pad = " " * indent
     out = ["%sobject %s: %s" % (pad, name, cls)]
@@ -143,13 +139,13 @@ def rich_label(name, top, height, tab_order):
         "%send" % pad])
 
 
-def image(name, picture=None):
+def image(name, data=None):
     props = [("AutoColor", "True"), ("BorderStyle", "vqbsLowered"), ("Color", PAGE_COLOR),
              ("ParentColor", "False")]
-    if picture is None:
+    if data is None:
         props.append(("PictureControl", "VQImage1"))
     else:
-        props.append(("Picture.Data", gfx_images.vqf_binary(picture, 10)))
+        props.append(("Picture.Data", generated.vqf_binary(data, 10)))
     props.append(("Style", "vqisCenter"))
     return obj(name, "TVQImage", (12, 12, 137, 233), props)
 
@@ -172,8 +168,8 @@ def combo_box():
 
 
 def form4():
-    shared = gfx_images.picture_data("TBitmap", wizard_images.shared_picture())
-    done = gfx_images.picture_data("TBitmap", wizard_images.done_picture())
+    shared = picture_data("TBitmap", picture("resources/pictures/WizardPrinter.bmp"))
+    done = picture_data("TBitmap", picture("resources/pictures/WizardDone.bmp"))
     pages = [
         page("VQWizardPage1", [image("VQImage2"), rich_label("VQRichLabel1", 12, 84, 0),
                                rich_label("VQRichLabel3", 128, 117, 1)]),
@@ -236,8 +232,7 @@ object Form4Fm: TForm4Fm
 
 
 def main():
-    root = pathlib.Path(__file__).resolve().parent.parent
-    target = root / "resources" / "forms" / "Form4.vqf"
+    target = generated.ROOT / "resources" / "forms" / "Form4.vqf"
     return generated.write_or_check(target, form4(), "make_form4.py")
 
 

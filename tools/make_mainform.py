@@ -14,8 +14,6 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import generated  # noqa: E402
-import gfx_images  # noqa: E402  (the animation frames)
-import button_images  # noqa: E402  (the bitmap button's pictures)
 
 FONTS = [  # index, family class, charset, name
     (0, "fswiss", None, "MS Sans Serif"),
@@ -328,12 +326,20 @@ def sheet(name, caption, children):
                      ["    end"])
 
 
+def picture(name, indent):
+    """A picture of resources/pictures as the binary value of a description."""
+    return generated.vqf_binary(generated.picture("resources/pictures/" + name), indent)
+
+
 def bitmap_button():
-    """VQBitmapButton1 with the star pictures drawn by tools/button_images.py."""
+    """VQBitmapButton1 with its star pictures: the normal one raised, the pressed one sunk, on
+    magenta (the bottom-left pixel, so the corners and the gaps between the points are
+    see-through). Both keep one outline: the button shows its pictures only within the normal
+    picture's shape."""
     return control("TVQBitmapButton", "VQBitmapButton1", (256, 12, 104, 100), 6, **{
         "Caption": "VQBitmapButton1", "TabOrder": 1,
-        "BitmapNormal.Data": "@" + gfx_images.vqf_binary(button_images.normal_bitmap(), 10),
-        "BitmapPressed.Data": "@" + gfx_images.vqf_binary(button_images.pressed_bitmap(), 10)})
+        "BitmapNormal.Data": "@" + picture("StarNormal.bmp", 10),
+        "BitmapPressed.Data": "@" + picture("StarPressed.bmp", 10)})
 
 
 def dialog_components():
@@ -361,29 +367,13 @@ def dialog_components():
 
 
 def image_list():
-    """ImageList1: the ten 64 by 64 frames of VQAnimImage1, drawn by tools/gfx_images.py."""
+    """ImageList1: the ten 64 by 64 frames of VQAnimImage1, a pinwheel turning."""
     return "\n".join([
         "  object ImageList1: TImageList",
         "    Height = 64",
         "    Width = 64",
-        "    Bitmap = %s" % gfx_images.vqf_binary(gfx_images.anim_frames_png(), 6),
+        "    Bitmap = %s" % picture("Pinwheel.png", 6),
         "  end"])
-
-
-def tray_icon_image():
-    """16 by 16, 16 colours: a purple disc with a white quill across it, see-through around."""
-    px = [[0] * 16 for _ in range(16)]
-    clear = [[True] * 16 for _ in range(16)]
-    for y in range(16):
-        for x in range(16):
-            if (x - 7.5) ** 2 + (y - 7.5) ** 2 <= 7.6 ** 2:
-                clear[y][x] = False
-                px[y][x] = gfx_images.PURPLE
-                if abs((15 - x) - y) <= 1 and 3 <= x <= 12:
-                    px[y][x] = gfx_images.WHITE
-                elif x + y in (7, 8) and x <= 5:
-                    px[y][x] = gfx_images.YELLOW  # the nib
-    return gfx_images.ico(16, 16, gfx_images.VGA16, px, clear)
 
 
 def shell_components():
@@ -391,7 +381,7 @@ def shell_components():
     return "\n".join([
         "  object TrayIconTi: TVQTrayIcon",
         "    Hint = 'This is a sample hint!'",
-        "    Icon.Data = %s" % gfx_images.vqf_binary(tray_icon_image(), 6),
+        "    Icon.Data = %s" % picture("TrayQuill.ico", 6),
         "    PopupMenu = PopupMenu1",
         "    OnDblClick = TrayIconTiDblClick",
         "  end",
@@ -537,8 +527,7 @@ object MainFm: TMainFm
 
 
 def main():
-    root = pathlib.Path(__file__).resolve().parent.parent
-    target = root / "resources" / "forms" / "MainForm.vqf"
+    target = generated.ROOT / "resources" / "forms" / "MainForm.vqf"
     return generated.write_or_check(target, main_form(), "make_mainform.py")
 
 

@@ -2,8 +2,9 @@
 """Writes resources/forms/OrderForm.vqf, the order window's form description.
 
 The two rich labels and the reseller list are RTF documents in the main window's font and
-colour tables. Every reseller, address, host and number here is invented: hosts under
-example.com and example.org, telephone numbers in the 555-01xx range set aside for fiction.
+colour tables; the button's cart is resources/pictures/Cart.bmp. Every reseller, address, host
+and number here is invented: hosts under example.com and example.org, telephone numbers in the
+555-01xx range set aside for fiction.
 
     tools/make_orderform.py            rewrite the description
     tools/make_orderform.py --check    exit 1 when the stored description is out of date
@@ -14,10 +15,7 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import generated  # noqa: E402
-import gfx_images  # noqa: E402
-from gfx_images import BLACK, GRAY, NAVY, SILVER, VGA16, WHITE, YELLOW  # noqa: E402
-from make_mainform import (B, T, control, rich_label, rtf_document, rtf_escape,  # noqa: E402
-                           vqf_string)
+from make_mainform import B, T, control, rich_label, rtf_escape, vqf_string  # noqa: E402
 
 INTRO = [
     [B("Varnholt Quill Controls 2"),
@@ -75,37 +73,6 @@ def reseller_list():
     return "\r\n".join(lines) + "\r\n}\r\n\0"
 
 
-def cart_glyph():
-    """28 x 28: a shopping cart with a parcel in it; silver around it, the bottom-left pixel
-    being the transparent colour."""
-    px = [[SILVER] * 28 for _ in range(28)]
-    for x in range(1, 5):  # the handle
-        px[4][x] = BLACK
-    for y in range(4, 20):  # the back of the cart, slanting out towards the bottom
-        px[y][4 + (y - 4) // 5] = BLACK
-    for y in range(8, 19):  # the basket: a white box with navy wires
-        for x in range(6, 25):
-            px[y][x] = WHITE if (x + y) % 4 else NAVY
-    for x in range(5, 26):
-        px[8][x] = px[18][x] = BLACK
-    for y in range(8, 19):
-        px[y][25] = BLACK
-    for y in range(3, 8):  # a parcel sticking out of the basket
-        for x in range(12, 21):
-            px[y][x] = YELLOW
-    for x in range(12, 21):
-        px[3][x] = BLACK
-    for y in range(3, 8):
-        px[y][12] = px[y][20] = BLACK
-    for x in range(7, 25):  # the frame under the basket
-        px[21][x] = GRAY
-    for cx in (9, 21):  # the wheels
-        for y in range(22, 26):
-            for x in range(cx - 2, cx + 2):
-                px[y][x] = BLACK
-    return gfx_images.bmp(28, 28, 4, VGA16, px)
-
-
 def order_form():
     rich_edit = "\n".join([
         "  object VQRichEdit1: TVQRichEdit",
@@ -143,14 +110,14 @@ def order_form():
         rich_label("VQRichLabel2", (12, 240, 313, 52), DIRECT, 2, 2),
         control("TBitBtn", "BitBtn1", (340, 240, 75, 57), 2, Caption="Order Online",
                 TabOrder=3, OnClick="@BitBtn1Click",
-                **{"Glyph.Data": "@" + gfx_images.vqf_binary(cart_glyph(), 6)},
+                **{"Glyph.Data": "@" + generated.vqf_binary(
+                    generated.picture("resources/pictures/Cart.bmp"), 6)},
                 Layout="@blGlyphTop"),
     ]) + "\nend\n"
 
 
 def main():
-    root = pathlib.Path(__file__).resolve().parent.parent
-    target = root / "resources" / "forms" / "OrderForm.vqf"
+    target = generated.ROOT / "resources" / "forms" / "OrderForm.vqf"
     return generated.write_or_check(target, order_form(), "make_orderform.py")
 
 

@@ -1,15 +1,13 @@
 #!/usr/bin/env python3
 """Writes the tip dialog's description, components/dialogs/VQTipDlg/resources/forms/
-VQTipDialogFm.vqf, with the light bulb of dialog_images.py as the image's picture.
---check only compares."""
+VQTipDialogFm.vqf, with the light bulb of resources/pictures/LightBulb.bmp beside it as the
+image's picture. --check only compares."""
 
 import pathlib
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
-import dialog_images  # noqa: E402
 import generated  # noqa: E402
-import gfx_images  # noqa: E402
 
 HEAD = """object VQTipDialogFm: TVQTipDialogFm
   Left = 200
@@ -124,11 +122,10 @@ end
 
 
 def main():
-    bulb = gfx_images.picture_data("TBitmap", dialog_images.tip_light_bulb())
-    text = HEAD % gfx_images.vqf_binary(bulb, 8)
-    root = pathlib.Path(__file__).resolve().parent.parent
-    target = root / "components/dialogs/VQTipDlg/resources/forms/VQTipDialogFm.vqf"
-    target.parent.mkdir(parents=True, exist_ok=True)
+    unit = "components/dialogs/VQTipDlg/resources/"
+    bulb = generated.picture_data("TBitmap", generated.picture(unit + "pictures/LightBulb.bmp"))
+    text = HEAD % generated.vqf_binary(bulb, 8)
+    target = generated.ROOT / unit / "forms/VQTipDialogFm.vqf"
     return generated.write_or_check(target, text, "make_tipdialog.py")
 
 

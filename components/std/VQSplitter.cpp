@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 VQ_PUBLISH(TVQSplitter) {
     P.Inherit();
@@ -79,11 +80,7 @@ TVQSplitter::TVQSplitter(TComponent* AOwner)
     FControlStyle.Include(csOpaque);
     SetBounds(Left(), Top(), 300, 200);
     // Descriptions holding splitters must be able to create their panes by name.
-    static const bool registered = [] {
-        RegisterClassesOf<TVQPane>();
-        return true;
-    }();
-    (void)registered;
+    RegisterClassesOnce<TVQPane>();
     FCapture.OnLost = [this] { CaptureLost(); };
     for (int i = 1; i <= 2; ++i) {
         auto* pane = new TVQPane(this);
@@ -121,8 +118,10 @@ void TVQSplitter::Notification(TComponent* AComponent, TOperation Operation) {
 // Properties ----------------------------------------------------------------------------------
 
 void TVQSplitter::Relayout() {
+    // OnResize, fired by the layout pass, may free the splitter.
+    const TLifeToken alive = LifeToken();
     Realign();
-    Invalidate();
+    if (alive) Invalidate();
 }
 
 void TVQSplitter::SetBorderSpace(uint32_t value) {
@@ -196,16 +195,19 @@ void TVQSplitter::SetPane2MinSize(int value) {
 
 // Layout --------------------------------------------------------------------------------------
 
+int TVQSplitter::ClampedPosition(int64_t p) const {
+    const int64_t extent = FOrientation == vqoVertical ? Width() : Height();
+    const int64_t room = extent - 2 * int64_t(FBorderSpace) - FSplitterSize - Pane2MinSize();
+    // Pane 1's minimum is applied last, so it wins when both cannot be met.
+    return Clamp64(std::max<int64_t>(Pane1MinSize(), std::min(p, room)));
+}
+
 void TVQSplitter::AlignControls(TControl*, TRect&) {
     // The panes are placed here; the framework's alignment does not run. Sums are taken in
     // 64 bits: BorderSpace may be as large as 2^31 - 1.
     const bool vertical = FOrientation == vqoVertical;
     const int64_t bs = FBorderSpace;
-    const int64_t extent = vertical ? Width() : Height();
-    const int64_t m1 = Pane1MinSize(), m2 = Pane2MinSize();
-    // Pane 1's minimum is applied last, so it wins when both cannot be met.
-    FPosition = Clamp64(
-        std::max<int64_t>(m1, std::min<int64_t>(FPosition, extent - 2 * bs - FSplitterSize - m2)));
+    FPosition = ClampedPosition(FPosition);
 
     const TRect client = ClientRect();
     TRect area = Rect(Clamp64(client.Left + bs), Clamp64(client.Top + bs),
@@ -268,14 +270,13 @@ void TVQSplitter::DrawTrackLine(int p) {
 }
 
 void TVQSplitter::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (FDragging) return;
+    if (FDrag != TDrag::Idle) return;
     if (Button == mbLeft && PtInRect(FBarRect, Point(X, Y))) {
-        FDragging = true;
+        FDrag = FAutoUpdate ? TDrag::Live : TDrag::Tracking;
         FDragOffset = (FOrientation == vqoVertical ? X : Y) - FPosition;
         ShowControlCursor(this, SplitCursor());
         FCapture.Start(this);
-        FTracking = !FAutoUpdate;
-        if (FTracking) {
+        if (FDrag == TDrag::Tracking) {
             DrawTrackLine(FPosition);
             FTrackPos = FPosition;
         }
@@ -288,17 +289,13 @@ void TVQSplitter::MouseMove(TShiftState Shift, int X, int Y) {
     const TLifeToken alive = LifeToken();
     TCustomControl::MouseMove(Shift, X, Y);
     if (!alive) return;
-    if (!FDragging || !FCapture.Held()) {
+    // A lost capture has ended the drag before this move arrives (CaptureLost).
+    if (FDrag == TDrag::Idle) {
         ShowControlCursor(this, PtInRect(FBarRect, Point(X, Y)) ? SplitCursor() : crDefault);
         return;
     }
-    const bool vertical = FOrientation == vqoVertical;
-    const int64_t k = vertical ? X : Y;
-    const int64_t l = vertical ? Width() : Height();
-    const int p = Clamp64(std::max<int64_t>(
-        Pane1MinSize(), std::min<int64_t>(k - FDragOffset, l - 2 * int64_t(FBorderSpace) -
-                                                               FSplitterSize - Pane2MinSize())));
-    if (!FTracking) {
+    const int p = ClampedPosition(int64_t(FOrientation == vqoVertical ? X : Y) - FDragOffset);
+    if (FDrag == TDrag::Live) {
         SetPosition(p);
     } else if (p != FTrackPos) {
         DrawTrackLine(FTrackPos);
@@ -309,13 +306,13 @@ void TVQSplitter::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     // Only a left press starts a drag, but any release ends it.
-    if (FDragging) {
-        FDragging = false;
+    if (const TDrag drag = std::exchange(FDrag, TDrag::Idle); drag != TDrag::Idle) {
         FCapture.Release();
-        if (FTracking) {
+        if (drag == TDrag::Tracking) {
             DrawTrackLine(FTrackPos);
             FOverlay.Clear(); // nothing may stay on screen, whatever was drawn
             const TLifeToken alive = LifeToken();
+            // Not clamped here: the layout pass the setter starts clamps it.
             SetPosition((FOrientation == vqoVertical ? X : Y) - FDragOffset);
             if (!alive) return;
         }
@@ -326,16 +323,15 @@ void TVQSplitter::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 
 void TVQSplitter::MouseLeave() {
     TCustomControl::MouseLeave();
-    if (!FDragging) ShowControlCursor(this, crDefault);
+    if (FDrag == TDrag::Idle) ShowControlCursor(this, crDefault);
 }
 
 void TVQSplitter::PaneEntered() {
-    if (!FDragging) ShowControlCursor(this, crDefault);
+    if (FDrag == TDrag::Idle) ShowControlCursor(this, crDefault);
 }
 
 void TVQSplitter::CaptureLost() {
-    if (!FDragging) return;
-    FDragging = false;
+    if (std::exchange(FDrag, TDrag::Idle) == TDrag::Idle) return;
     FOverlay.Clear();
     ShowControlCursor(this, crDefault);
 }

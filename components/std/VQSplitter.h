@@ -55,7 +55,7 @@ public:
     // The bar's rectangle in client coordinates, as the last layout pass left it.
     TRect BarRect() const { return FBarRect; }
     // Whether a drag of the bar is in progress.
-    bool DraggingBar() const { return FDragging; }
+    bool DraggingBar() const { return FDrag != TDrag::Idle; }
     // Where the tracking line is drawn during a drag without AutoUpdate.
     int TrackPosition() const { return FTrackPos; }
 
@@ -82,6 +82,14 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // Idle; a live drag (AutoUpdate was on when it began: each move sets Position); a drag
+    // with the tracking line (exactly one line is drawn, at FTrackPos). A press on the bar
+    // starts a drag, a release or a lost capture ends it.
+    enum class TDrag : uint8_t { Idle, Live, Tracking };
+
+    // p clamped so that both panes keep their MinSize, pane 1's winning: the layout pass and
+    // the drag's moves use it; the release leaves it to the layout.
+    int ClampedPosition(int64_t p) const;
     // Draws the tracking line at p, or erases it when it is drawn there.
     void DrawTrackLine(int p);
     // The capture went (Escape, deactivation, hiding, a release elsewhere): the drag ends
@@ -98,9 +106,7 @@ private:
     int FPosition = 100;
     int FSplitterSize = 3;
     TRect FBarRect;
-    bool FDragging = false;
-    // The drag draws a tracking line (AutoUpdate was off when it began).
-    bool FTracking = false;
+    TDrag FDrag = TDrag::Idle;
     int FDragOffset = 0;
     int FTrackPos = 0;
     TVQPane* FPane1 = nullptr;

@@ -5,16 +5,20 @@
 #include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/system/ResourceStrings.h"
+#include "framework/system/UpdateScope.h"
 
 #include <algorithm>
 
 namespace {
-// An event member inherited from a base, as a member of the wizard for the publisher.
-template <class F, class B> F TVQWizard::*Own(F B::*member) {
-    return static_cast<F TVQWizard::*>(member);
-}
-
 const TVQWizardOptions DefaultOptions{vqwoCancelButton};
+
+// The string table's ids of the buttons' captions (VQWizardCaption).
+enum TCaptionId : int { ciHelp = 1, ciBack, ciNext, ciFinish, ciCancel };
+
+// The gap a button keeps to the next one on its left, in its Tag for the panel's layout:
+// Back and Next touch, like a pair; Cancel and Back stand apart from their neighbours.
+constexpr intptr_t ApartGap = 8;
+constexpr intptr_t TouchingGap = 0;
 
 // Whether c and its parents up to its form are visible and enabled: it can take the focus
 // once the form shows (or now, when the form is showing).
@@ -86,24 +90,20 @@ VQ_PUBLISH(TVQWizard) {
     P.Event("OnChange", &C::OnChange, "TNotifyEvent");
     P.Event("OnChanging", &C::OnChanging, "TNotifyEvent");
     P.Event("OnFinishClick", &C::OnFinishClick, "TNotifyEvent");
-    P.Event("OnDragDrop", Own(&C::OnDragDrop), "TDragDropEvent");
-    P.Event("OnDragOver", Own(&C::OnDragOver), "TDragOverEvent");
-    P.Event("OnEndDrag", Own(&C::OnEndDrag), "TEndDragEvent");
-    P.Event("OnEnter", Own(&C::OnEnter), "TNotifyEvent");
-    P.Event("OnExit", Own(&C::OnExit), "TNotifyEvent");
-    P.Event("OnMouseDown", Own(&C::OnMouseDown), "TMouseEvent");
-    P.Event("OnMouseMove", Own(&C::OnMouseMove), "TMouseMoveEvent");
-    P.Event("OnMouseUp", Own(&C::OnMouseUp), "TMouseEvent");
-    P.Event("OnStartDrag", Own(&C::OnStartDrag), "TStartDragEvent");
+    P.Event("OnDragDrop", &C::OnDragDrop, "TDragDropEvent");
+    P.Event("OnDragOver", &C::OnDragOver, "TDragOverEvent");
+    P.Event("OnEndDrag", &C::OnEndDrag, "TEndDragEvent");
+    P.Event("OnEnter", &C::OnEnter, "TNotifyEvent");
+    P.Event("OnExit", &C::OnExit, "TNotifyEvent");
+    P.Event("OnMouseDown", &C::OnMouseDown, "TMouseEvent");
+    P.Event("OnMouseMove", &C::OnMouseMove, "TMouseMoveEvent");
+    P.Event("OnMouseUp", &C::OnMouseUp, "TMouseEvent");
+    P.Event("OnStartDrag", &C::OnStartDrag, "TStartDragEvent");
 }
 
 TVQWizard::TVQWizard(TComponent* AOwner) : TCustomControl(AOwner) {
     // Descriptions of a wizard name its pages; the first wizard makes their classes known.
-    static bool registered = false;
-    if (!registered) {
-        registered = true;
-        RegisterClassesOf<TVQWizardPanel, TVQWizardPage>();
-    }
+    RegisterClassesOnce<TVQWizardPanel, TVQWizardPage>();
     SetAlign(alClient);
     FButtonsEnabled = true;
 
@@ -112,15 +112,15 @@ TVQWizard::TVQWizard(TComponent* AOwner) : TCustomControl(AOwner) {
     FPanel->SetAlign(alBottom);
 
     // Created in layout order: the panel places its children from the right.
-    FCancelButton = MakeButton(5, 8);
+    FCancelButton = MakeButton(ciCancel, ApartGap);
     FCancelButton->SetCancel(true);
-    FCancelButton->SetModalResult(2);
-    FNextButton = MakeButton(3, 0);
+    FCancelButton->SetModalResult(mrCancel);
+    FNextButton = MakeButton(ciNext, TouchingGap);
     FNextButton->OnClick = [this](TObject* Sender) { NextClick(Sender); };
     FNextButton->SetDefault(true);
-    FBackButton = MakeButton(2, 8);
+    FBackButton = MakeButton(ciBack, ApartGap);
     FBackButton->OnClick = [this](TObject* Sender) { BackClick(Sender); };
-    FHelpButton = MakeButton(1, 0);
+    FHelpButton = MakeButton(ciHelp, TouchingGap);
     FHelpButton->OnClick = [this](TObject* Sender) { HelpClick(Sender); };
 
     FHelpButton->SetTabOrder(0);
@@ -128,7 +128,8 @@ TVQWizard::TVQWizard(TComponent* AOwner) : TCustomControl(AOwner) {
     FNextButton->SetTabOrder(2);
     FCancelButton->SetTabOrder(3);
 
-    FPanel->SetHeight(FNextButton->Height() + 17);
+    FPanel->SetHeight(FNextButton->Height() + TVQWizardPanel::MarginTop +
+                      TVQWizardPanel::MarginBottom);
     SetOptions(DefaultOptions);
 }
 
@@ -183,18 +184,29 @@ void TVQWizard::SelectNextPage(bool GoForward) {
 }
 
 void TVQWizard::CheckDone() {
-    if (!FActivePage) return;
-    FNextButton->SetEnabled(FButtonsEnabled && FActivePage->DoneQuery());
+    if (FActivePage) UpdateButtons();
+}
+
+void TVQWizard::UpdateButtons() {
+    FHelpButton->SetEnabled(FButtonsEnabled);
+    FCancelButton->SetEnabled(FButtonsEnabled);
+    FBackButton->SetEnabled(FButtonsEnabled && FindNextPage(FActivePage, false, true));
+    // Without a page Next keeps its state until the buttons are disabled.
+    if (FActivePage || !FButtonsEnabled)
+        FNextButton->SetEnabled(FButtonsEnabled && FActivePage->DoneQuery());
+    FNextButton->SetCaption(
+        VQWizardCaption(FindNextPage(FActivePage, true, true) ? ciNext : ciFinish));
 }
 
 void TVQWizard::SetActivePage(TVQWizardPage* value) {
     if (value == FActivePage || (value && value->FWizard != this)) return;
+    const TLifeToken target = value ? value->LifeToken() : TLifeToken();
     if (!Fire(OnChanging, this)) return;
-    // The handler may have moved or freed the page.
-    if (value && value->FWizard != this) return;
+    // The handler may have freed the page or moved it to another wizard.
+    if (value && (!target || value->FWizard != this)) return;
     TVQWizardPage* old = FActivePage;
-    DisableAlign();
-    try {
+    {
+        TUpdateScope align([this] { DisableAlign(); }, [this] { EnableAlign(); });
         if (value) {
             value->BringToFront();
             value->SetVisible(true);
@@ -208,14 +220,8 @@ void TVQWizard::SetActivePage(TVQWizardPage* value) {
             if (value) value->FreeNotification(this);
         }
         FActivePage = value;
-        FBackButton->SetEnabled(FButtonsEnabled && FindNextPage(value, false, true));
-        if (value) FNextButton->SetEnabled(FButtonsEnabled && value->DoneQuery());
-        FNextButton->SetCaption(VQWizardCaption(FindNextPage(value, true, true) ? 3 : 4));
-    } catch (...) {
-        EnableAlign();
-        throw;
+        UpdateButtons();
     }
-    EnableAlign();
     Fire(OnChange, this);
 }
 
@@ -240,15 +246,7 @@ void TVQWizard::FocusPage(TVQWizardPage* page, TVQWizardPage* old) {
 void TVQWizard::SetButtonsEnabled(bool value) {
     if (FButtonsEnabled == value) return;
     FButtonsEnabled = value;
-    FHelpButton->SetEnabled(value);
-    FCancelButton->SetEnabled(value);
-    if (value) {
-        if (FActivePage) FNextButton->SetEnabled(FActivePage->DoneQuery());
-        FBackButton->SetEnabled(FindNextPage(FActivePage, false, true) != nullptr);
-    } else {
-        FNextButton->SetEnabled(false);
-        FBackButton->SetEnabled(false);
-    }
+    UpdateButtons();
 }
 
 void TVQWizard::SetFirstPage(TVQWizardPage* value) {

@@ -93,6 +93,9 @@ private:
     void NextClick(TObject* Sender);
     void HelpClick(TObject* Sender);
     TButton* MakeButton(int captionId, intptr_t tag);
+    // Back, Next (its enabling and its Next/Finish caption), Help and Cancel from the state:
+    // the active page, ButtonsEnabled and which pages are included.
+    void UpdateButtons();
     // Activation's focus step: the page's first tab stop, else (see there) the wizard.
     void FocusPage(TVQWizardPage* page, TVQWizardPage* old);
     bool Quiet() const;

@@ -11,9 +11,9 @@ TVQWizardPanel::TVQWizardPanel(TComponent* AOwner) : TCustomControl(AOwner) {}
 
 void TVQWizardPanel::AlignControls(TControl*, TRect& Rect) {
     TRect r = Rect;
-    r.Top += 10;
-    r.Right -= 8;
-    r.Bottom -= 7;
+    r.Top += MarginTop;
+    r.Right -= MarginSide;
+    r.Bottom -= MarginBottom;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
         if (!c->Visible()) continue;
@@ -24,7 +24,7 @@ void TVQWizardPanel::AlignControls(TControl*, TRect& Rect) {
 
 void TVQWizardPanel::Paint() {
     TRect r = ClientRect();
-    r.Left += 8;
-    r.Right -= 8;
+    r.Left += MarginSide;
+    r.Right -= MarginSide;
     DrawEdge(Canvas(), r, EDGE_ETCHED, BF_TOP);
 }

@@ -10,9 +10,16 @@ class TVQWizardPanel : public TCustomControl {
 public:
     explicit TVQWizardPanel(TComponent* AOwner);
 
+    // Room around the buttons: below the etched line at the top, beside the right edge (the
+    // line's ends keep it too), and under the buttons. The panel is the buttons' height plus
+    // MarginTop and MarginBottom.
+    static constexpr int MarginTop = 10;
+    static constexpr int MarginSide = 8;
+    static constexpr int MarginBottom = 7;
+
 protected:
-    // Visible children only: each as high as the client area less 17, right-aligned after the
-    // previous one and its gap; margins 10 at the top, 8 at the right, 7 at the bottom.
+    // Visible children only: each as high as the client area less the margins, right-aligned
+    // after the previous one and its gap.
     void AlignControls(TControl* AControl, TRect& Rect) override;
     void Paint() override;
 };

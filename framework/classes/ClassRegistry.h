@@ -16,3 +16,10 @@ const TClassInfo* FindClass(std::string_view name);
 template <class... T> void RegisterClassesOf() {
     RegisterClasses({T::StaticClassType()...});
 }
+
+// For the constructor of a class whose descriptions name classes it does not register itself
+// (a container's children, a dialog's controls): registers them when the first one is made.
+template <class... T> void RegisterClassesOnce() {
+    static const bool registered = (RegisterClassesOf<T...>(), true);
+    (void)registered;
+}

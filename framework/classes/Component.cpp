@@ -23,7 +23,7 @@ TComponent::TComponent(TComponent* AOwner) {
 }
 
 TComponent::~TComponent() {
-    FAlive.reset();
+    FAlive.Expire();
     Destroying();
     // Those that asked are told first, so they drop their references before we go.
     while (!FFreeNotifies.empty()) {

@@ -18,14 +18,28 @@ enum TOperation : uint8_t { opInsert, opRemove };
 
 // Expires when its component starts to be destroyed. Code that calls out (an event handler, a
 // nested message loop) keeps one and touches the component afterwards only while it holds.
+// An object that is no component hands out tokens from a TSource of its own.
 class TLifeToken {
 public:
+    // The side that expires: its tokens expire when it is destroyed or told to Expire.
+    class TSource {
+    public:
+        TSource() = default;
+        TSource(const TSource&) = delete;
+        TSource& operator=(const TSource&) = delete;
+        TLifeToken Token() const { return TLifeToken(FAlive); }
+        void Expire() { FAlive.reset(); }
+
+    private:
+        std::shared_ptr<const bool> FAlive = std::make_shared<const bool>(true);
+    };
+
     TLifeToken() = default;
-    explicit TLifeToken(std::weak_ptr<const bool> alive) : FAlive(std::move(alive)) {}
     bool Alive() const { return !FAlive.expired(); }
     explicit operator bool() const { return Alive(); }
 
 private:
+    explicit TLifeToken(std::weak_ptr<const bool> alive) : FAlive(std::move(alive)) {}
     std::weak_ptr<const bool> FAlive;
 };
 
@@ -65,7 +79,7 @@ public:
     void Destroying();
 
     // A token that expires when this component starts to be destroyed.
-    TLifeToken LifeToken() const { return TLifeToken(FAlive); }
+    TLifeToken LifeToken() const { return FAlive.Token(); }
 
     // Handler name bound to an event property by a form description, for writing it back.
     String EventHandlerName(std::string_view eventName) const;
@@ -87,7 +101,7 @@ protected:
                                 const String& newName);
     void SetComponentStateItem(TComponentStateItem item, bool on);
     // Expires the life token early, for classes whose teardown must not call out any more.
-    void ExpireLifeToken() { FAlive.reset(); }
+    void ExpireLifeToken() { FAlive.Expire(); }
 
 private:
     void Insert(TComponent* AComponent);
@@ -102,7 +116,7 @@ private:
     std::vector<TComponent*> FFreeNotifies;
     TComponentState FComponentState;
     std::vector<std::pair<std::string, String>> FEventNames;
-    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+    TLifeToken::TSource FAlive;
 };
 
 // Fires an event: only when assigned, through a copy (the handler may reassign or clear it).

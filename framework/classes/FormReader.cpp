@@ -4,6 +4,7 @@
 #include "framework/classes/Collection.h"
 #include "framework/classes/FormParser.h"
 #include "framework/classes/StringList.h"
+#include "framework/system/UpdateScope.h"
 
 namespace {
 
@@ -267,20 +268,14 @@ private:
             if (v.Kind != V::vkCollection) Expected(v, p, "a collection < ... >");
             auto* coll = dynamic_cast<TCollection*>(p.GetObject(obj));
             if (!coll) Fail(v.Line, QStringLiteral("%1 is not assigned").arg(what));
-            coll->BeginUpdate();
-            try {
-                coll->Clear();
-                for (size_t i = 0; i < v.Collection.size(); ++i) {
-                    TCollectionItem* item = coll->Add();
-                    const String itemName = what + QStringLiteral("[%1]").arg(i);
-                    for (const auto& prop : v.Collection[i])
-                        ApplyProp(item, comp, prop, itemName);
-                }
-            } catch (...) {
-                coll->EndUpdate();
-                throw;
+            TUpdateScope update([coll] { coll->BeginUpdate(); }, [coll] { coll->EndUpdate(); });
+            coll->Clear();
+            for (size_t i = 0; i < v.Collection.size(); ++i) {
+                TCollectionItem* item = coll->Add();
+                const String itemName = what + QStringLiteral("[%1]").arg(i);
+                for (const auto& prop : v.Collection[i])
+                    ApplyProp(item, comp, prop, itemName);
             }
-            coll->EndUpdate();
             break;
         }
         }

@@ -1,26 +1,11 @@
 #include "framework/classes/Strings.h"
 
+#include "framework/system/UpdateScope.h"
+
 #include <utility>
 #include <vector>
 
 VQ_PUBLISH(TStrings) {}
-
-namespace {
-
-// Runs body inside BeginUpdate/EndUpdate; an exception still ends the update, or the list would
-// stay silent for good.
-template <class F> void Updating(TStrings& list, F&& body) {
-    list.BeginUpdate();
-    try {
-        body();
-    } catch (...) {
-        list.EndUpdate();
-        throw;
-    }
-    list.EndUpdate();
-}
-
-} // namespace
 
 void TStrings::Error(const String& pattern, int index) const {
     throw EStringListError(Exception::Format(pattern, {QString::number(index)}));
@@ -28,11 +13,10 @@ void TStrings::Error(const String& pattern, int index) const {
 
 void TStrings::Put(int index, const String& value) {
     TObject* obj = GetObject(index);
-    Updating(*this, [&] {
-        Delete(index);
-        Insert(index, value);
-        PutObject(index, obj);
-    });
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    Delete(index);
+    Insert(index, value);
+    PutObject(index, obj);
 }
 
 TObject* TStrings::GetObject(int) const {
@@ -58,10 +42,9 @@ void TStrings::AddStrings(const TStrings* strings) {
     items.reserve(size_t(strings->Count()));
     for (int i = 0; i < strings->Count(); ++i)
         items.emplace_back(strings->Get(i), strings->GetObject(i));
-    Updating(*this, [&] {
-        for (const auto& [text, object] : items)
-            AddObject(text, object);
-    });
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    for (const auto& [text, object] : items)
+        AddObject(text, object);
 }
 
 int TStrings::IndexOf(const String& value) const {
@@ -77,23 +60,21 @@ void TStrings::Move(int curIndex, int newIndex) {
     // After the delete the list is one shorter: checking now keeps the item from being lost.
     if (newIndex < 0 || newIndex >= Count())
         Error(QStringLiteral("List index out of bounds (%d)"), newIndex);
-    Updating(*this, [&] {
-        Delete(curIndex);
-        Insert(newIndex, s);
-        PutObject(newIndex, o);
-    });
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    Delete(curIndex);
+    Insert(newIndex, s);
+    PutObject(newIndex, o);
 }
 
 void TStrings::Exchange(int index1, int index2) {
     const String s1 = Get(index1), s2 = Get(index2);
     TObject* o1 = GetObject(index1);
     TObject* o2 = GetObject(index2);
-    Updating(*this, [&] {
-        Put(index1, s2);
-        PutObject(index1, o2);
-        Put(index2, s1);
-        PutObject(index2, o1);
-    });
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    Put(index1, s2);
+    PutObject(index1, o2);
+    Put(index2, s1);
+    PutObject(index2, o1);
 }
 
 String TStrings::Text() const {
@@ -106,20 +87,19 @@ String TStrings::Text() const {
 }
 
 void TStrings::SetText(const String& value) {
-    Updating(*this, [&] {
-        Clear();
-        qsizetype start = 0;
-        const qsizetype n = value.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const QChar c = value[i];
-            if (c == u'\r' || c == u'\n') {
-                Add(value.mid(start, i - start));
-                if (c == u'\r' && i + 1 < n && value[i + 1] == u'\n') ++i;
-                start = i + 1;
-            }
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    Clear();
+    qsizetype start = 0;
+    const qsizetype n = value.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = value[i];
+        if (c == u'\r' || c == u'\n') {
+            Add(value.mid(start, i - start));
+            if (c == u'\r' && i + 1 < n && value[i + 1] == u'\n') ++i;
+            start = i + 1;
         }
-        if (start < n) Add(value.mid(start));
-    });
+    }
+    if (start < n) Add(value.mid(start));
 }
 
 String TStrings::CommaText() const {
@@ -136,44 +116,43 @@ String TStrings::CommaText() const {
 }
 
 void TStrings::SetCommaText(const String& value) {
-    Updating(*this, [&] {
-        Clear();
-        qsizetype i = 0;
-        const qsizetype n = value.size();
-        auto skipBlanks = [&] {
-            while (i < n && value[i] <= u' ')
-                ++i;
-        };
-        skipBlanks();
-        while (i < n) {
-            String item;
-            if (value[i] == u'"') {
-                ++i;
-                while (i < n) {
-                    if (value[i] == u'"') {
-                        if (i + 1 < n && value[i + 1] == u'"') {
-                            item += u'"';
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    Clear();
+    qsizetype i = 0;
+    const qsizetype n = value.size();
+    auto skipBlanks = [&] {
+        while (i < n && value[i] <= u' ')
+            ++i;
+    };
+    skipBlanks();
+    while (i < n) {
+        String item;
+        if (value[i] == u'"') {
+            ++i;
+            while (i < n) {
+                if (value[i] == u'"') {
+                    if (i + 1 < n && value[i + 1] == u'"') {
+                        item += u'"';
+                        i += 2;
+                        continue;
                     }
-                    item += value[i++];
+                    ++i;
+                    break;
                 }
-            } else {
-                while (i < n && value[i] > u' ' && value[i] != u',')
-                    item += value[i++];
+                item += value[i++];
             }
-            Add(item);
-            skipBlanks();
-            if (i < n && value[i] == u',') {
-                ++i;
-                skipBlanks();
-                if (i == n) Add(String());
-            }
+        } else {
+            while (i < n && value[i] > u' ' && value[i] != u',')
+                item += value[i++];
         }
-    });
+        Add(item);
+        skipBlanks();
+        if (i < n && value[i] == u',') {
+            ++i;
+            skipBlanks();
+            if (i == n) Add(String());
+        }
+    }
 }
 
 QStringList TStrings::ToStringList() const {
@@ -185,11 +164,10 @@ QStringList TStrings::ToStringList() const {
 }
 
 void TStrings::SetStringList(const QStringList& list) {
-    Updating(*this, [&] {
-        Clear();
-        for (const auto& s : list)
-            Add(s);
-    });
+    TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+    Clear();
+    for (const auto& s : list)
+        Add(s);
 }
 
 void TStrings::BeginUpdate() {
@@ -208,10 +186,9 @@ void TStrings::SetUpdateState(bool) {}
 void TStrings::Assign(const TPersistent* Source) {
     if (auto* src = dynamic_cast<const TStrings*>(Source)) {
         if (src == this) return;
-        Updating(*this, [&] {
-            Clear();
-            AddStrings(src);
-        });
+        TUpdateScope update([this] { BeginUpdate(); }, [this] { EndUpdate(); });
+        Clear();
+        AddStrings(src);
         return;
     }
     TPersistent::Assign(Source);

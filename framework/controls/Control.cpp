@@ -1,6 +1,7 @@
 #include "framework/controls/Control.h"
 
 #include "framework/controls/Application.h"
+#include "framework/controls/DragDrop.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
 #include "framework/controls/WinControl.h"
@@ -54,9 +55,6 @@ public:
     // Events being dispatched to controls right now (nested loops included).
     static inline int Depth = 0;
 };
-
-// Kept by the drag-and-drop code (DragDrop.cpp).
-extern QPoint LastControlMousePos;
 
 TControl* TControl::ControlOfWidget(QWidget* widget) {
     // The link has no meta-object of its own, so findChild would take any child for it (a

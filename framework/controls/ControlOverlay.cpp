@@ -3,8 +3,8 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 
-#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <algorithm>
@@ -20,8 +20,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         Application->Guard(FOwner->FControl, [this] {
-            QPainter painter(this);
-            TCanvas canvas(&painter);
+            TCanvas canvas;
+            TCanvasScope scope(&canvas, this);
             for (const TRect& r : FOwner->FMarks)
                 FOwner->FPaintMark(&canvas, r);
         });

@@ -101,8 +101,9 @@ QMessageBox* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlg
         // A help button shows the topic and keeps the dialog open, so it must not reach the
         // box's own handling, which closes on every button.
         QObject::disconnect(help, &QAbstractButton::clicked, nullptr, nullptr);
-        QObject::connect(help, &QAbstractButton::clicked, box,
-                         [HelpCtx] { Application->HelpContext(HelpCtx); });
+        QObject::connect(help, &QAbstractButton::clicked, box, [HelpCtx] {
+            Application->Guard(nullptr, [HelpCtx] { Application->HelpContext(HelpCtx); });
+        });
     }
 
     QPushButton* def = made[mbOK] ? made[mbOK] : made[mbYes];

@@ -1,5 +1,4 @@
-// Drag and drop between controls: one session at a time, driven by the source's mouse input
-// (the source holds the mouse while it lasts) and by Escape anywhere in the application.
+#include "framework/controls/DragDrop.h"
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Control.h"
@@ -11,10 +10,10 @@
 #include <QPointer>
 #include <QWidget>
 
-// Where the last mouse event dispatched to a control happened, in global coordinates: a drag
-// begun from a press handler starts there.
 QPoint LastControlMousePos;
 
+// The session is driven by the source's mouse input (the source holds the mouse while it
+// lasts) and by Escape anywhere in the application.
 class TDragSession : public QObject {
 public:
     static inline TDragSession* Current = nullptr;

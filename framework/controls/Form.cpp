@@ -10,6 +10,7 @@
 #include "framework/graphics/Font.h"
 #include "framework/graphics/WinGdi.h"
 #include "framework/system/ScopedChange.h"
+#include "framework/system/UpdateScope.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -264,12 +265,11 @@ void TForm::UpdateWidgetGeometry() {
     TRect cr = ClientRect();
     const TPoint inner = WidgetClientOffset();
     cr.Right += 2 * inner.X, cr.Bottom += 2 * inner.Y;
-    FSettingGeometry = true;
+    TScopedChange settingGeometry(FSettingGeometry, true);
     const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
     if (!sizeable) w->setFixedSize(std::max(0, cr.Width()), std::max(0, cr.Height()));
     w->move(Left(), Top());
     w->resize(std::max(0, cr.Width()), std::max(0, cr.Height()));
-    FSettingGeometry = false;
 }
 
 void TForm::WidgetResized() {
@@ -443,20 +443,20 @@ void TForm::Close() {
     }
     // A form already closing, or freed once this event is handled, is not closed again.
     if (FClosing || FReleasing) return;
-    FClosing = true;
     const TLifeToken alive = LifeToken();
     TCloseAction action = caNone;
-    try {
+    {
+        // A handler may free the form; then no flag is left to clear.
+        TUpdateScope closing([this] { FClosing = true; },
+                             [this, &alive] {
+                                 if (alive) FClosing = false;
+                             });
         if (CloseQuery()) {
             action = caHide;
             DoClose(action);
         }
-    } catch (...) {
-        if (alive) FClosing = false;
-        throw;
     }
     if (!alive) return;
-    FClosing = false;
     if (action == caNone) return;
     if (Application->MainForm() == this) {
         Application->Terminate();

@@ -4,6 +4,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Graphic.h"
 #include "framework/graphics/WinGdi.h"
+#include "framework/system/UpdateScope.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>
@@ -104,10 +105,6 @@ TCanvas::TCanvas() : FFont(new TFont), FPen(new TPen), FBrush(new TBrush) {
     FFont->OnChange = [this](TObject* s) { FontChanged(s); };
     FBrush->OnChange = [this](TObject* s) { BrushChanged(s); };
     FTextColor = FFont->Color();
-}
-
-TCanvas::TCanvas(QPainter* painter) : TCanvas() {
-    FPainter = painter;
 }
 
 TCanvas::~TCanvas() {
@@ -218,17 +215,13 @@ void TCanvas::Paint(const std::function<void(QPainter&)>& fn) {
     if (FPainter) {
         if (!FPainter->isActive()) return;
         Changing();
-        FPainter->save();
-        if (FHasClip) FPainter->setClipRegion(FClip, Qt::IntersectClip);
-        FPainter->setRenderHint(QPainter::Antialiasing, false);
-        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        try {
+        {
+            TUpdateScope state([this] { FPainter->save(); }, [this] { FPainter->restore(); });
+            if (FHasClip) FPainter->setClipRegion(FClip, Qt::IntersectClip);
+            FPainter->setRenderHint(QPainter::Antialiasing, false);
+            FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
             fn(*FPainter);
-        } catch (...) {
-            FPainter->restore();
-            throw;
         }
-        FPainter->restore();
         Changed();
         return;
     }

@@ -50,8 +50,6 @@ class TCanvas : public TPersistent {
     VQ_CLASS(TCanvas, TPersistent)
 public:
     TCanvas();
-    // On a painter that the caller keeps active while the canvas draws (a paint event's).
-    explicit TCanvas(QPainter* painter);
     ~TCanvas() override;
 
     // The painter drawn on; nullptr while detached. Attaching resets the clip region; the

@@ -11,7 +11,10 @@ TCanvasScope::TCanvasScope(TCanvas* canvas, QPainter* painter) : FCanvas(canvas)
 }
 
 TCanvasScope::TCanvasScope(TCanvas* canvas, QWidget* widget, TPoint origin)
-    : FCanvas(canvas), FPainter(std::make_unique<QPainter>(widget)) {
+    : TCanvasScope(canvas, static_cast<QPaintDevice*>(widget), origin) {}
+
+TCanvasScope::TCanvasScope(TCanvas* canvas, QPaintDevice* device, TPoint origin)
+    : FCanvas(canvas), FPainter(std::make_unique<QPainter>(device)) {
     if (origin.X || origin.Y) FPainter->translate(origin.X, origin.Y);
     FCanvas->SetPainter(FPainter.get());
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QPaintDevice;
 class QPainter;
 class QWidget;
 class TBitmap;
@@ -20,6 +21,8 @@ public:
     // On a painter of its own on a widget, its origin moved to origin (a client area inside a
     // non-client border).
     TCanvasScope(TCanvas* canvas, QWidget* widget, TPoint origin = TPoint{});
+    // The same on any other paint device (a recorded picture, an image).
+    TCanvasScope(TCanvas* canvas, QPaintDevice* device, TPoint origin = TPoint{});
     // On a painter of its own on the bitmap's pixels, in the bitmap's logical coordinates.
     TCanvasScope(TCanvas* canvas, TBitmap* bitmap);
     ~TCanvasScope();

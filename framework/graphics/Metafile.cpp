@@ -1,6 +1,7 @@
 #include "framework/graphics/Metafile.h"
 
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 
 #include <QDataStream>
 #include <QPainter>
@@ -42,8 +43,8 @@ void TMetafile::SetHeight(int value) {
 void TMetafile::Record(int width, int height, const std::function<void(TCanvas*)>& draw) {
     QPicture picture;
     {
-        QPainter painter(&picture);
-        TCanvas canvas(&painter);
+        TCanvas canvas;
+        TCanvasScope scope(&canvas, &picture);
         if (draw) draw(&canvas);
     }
     const QRect bounds = picture.boundingRect();

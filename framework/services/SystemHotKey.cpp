@@ -1,5 +1,6 @@
 #include "framework/services/SystemHotKey.h"
 
+#include "framework/controls/Application.h"
 #include "framework/controls/Control.h"
 #include "framework/services/X11Session.h"
 
@@ -198,7 +199,7 @@ private:
             const auto& live = Registered();
             if (std::find(live.begin(), live.end(), k) == live.end() || !matches(k)) continue;
             any = true;
-            k->Pressed();
+            Application->Guard(nullptr, [k] { k->Pressed(); });
         }
         return any;
     }

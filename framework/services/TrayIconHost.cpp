@@ -1,5 +1,6 @@
 #include "framework/services/TrayIconHost.h"
 
+#include "framework/controls/Application.h"
 #include "framework/controls/ModalSession.h"
 #include "framework/services/X11Session.h"
 
@@ -97,7 +98,7 @@ private:
         event.X = at.x();
         event.Y = at.y();
         // The handler may remove the entry: this widget is then deleted later, never now.
-        if (TTrayIconHost* host = FHost) host->Deliver(event);
+        if (TTrayIconHost* host = FHost) Application->Guard(nullptr, [&] { host->Deliver(event); });
     }
 
     TTrayIconHost* FHost;
@@ -293,36 +294,38 @@ void TTrayIconHost::Add() {
     // Qt's tray reports activations only: each becomes the events a click would give.
     QObject::connect(
         tray, &QSystemTrayIcon::activated, tray, [this](QSystemTrayIcon::ActivationReason reason) {
-            TTrayMouseEvent e;
-            const QPoint at = QCursor::pos();
-            e.X = at.x();
-            e.Y = at.y();
-            e.Shift = ShiftStateFromQt(QGuiApplication::queryKeyboardModifiers(), Qt::NoButton);
-            switch (reason) {
-            case QSystemTrayIcon::DoubleClick:
-                e.Kind = TTrayMouseKind::DoubleClick;
+            Application->Guard(nullptr, [&] {
+                TTrayMouseEvent e;
+                const QPoint at = QCursor::pos();
+                e.X = at.x();
+                e.Y = at.y();
+                e.Shift = ShiftStateFromQt(QGuiApplication::queryKeyboardModifiers(), Qt::NoButton);
+                switch (reason) {
+                case QSystemTrayIcon::DoubleClick:
+                    e.Kind = TTrayMouseKind::DoubleClick;
+                    Deliver(e);
+                    return;
+                case QSystemTrayIcon::Context:
+                    e.Button = mbRight;
+                    break;
+                case QSystemTrayIcon::MiddleClick:
+                    e.Button = mbMiddle;
+                    break;
+                case QSystemTrayIcon::Trigger:
+                    e.Button = mbLeft;
+                    break;
+                default:
+                    return;
+                }
+                // The handler may remove the entry or free this host: then no up event follows.
+                const TLifeToken alive = FAlive.Token();
+                QSystemTrayIcon* const current = FImpl->QtTray.get();
+                e.Kind = TTrayMouseKind::Down;
                 Deliver(e);
-                return;
-            case QSystemTrayIcon::Context:
-                e.Button = mbRight;
-                break;
-            case QSystemTrayIcon::MiddleClick:
-                e.Button = mbMiddle;
-                break;
-            case QSystemTrayIcon::Trigger:
-                e.Button = mbLeft;
-                break;
-            default:
-                return;
-            }
-            // The handler may remove the entry or free this host: then no up event follows.
-            const std::weak_ptr<const bool> alive = FAlive;
-            QSystemTrayIcon* const current = FImpl->QtTray.get();
-            e.Kind = TTrayMouseKind::Down;
-            Deliver(e);
-            if (alive.expired() || FImpl->QtTray.get() != current) return;
-            e.Kind = TTrayMouseKind::Up;
-            Deliver(e);
+                if (!alive || FImpl->QtTray.get() != current) return;
+                e.Kind = TTrayMouseKind::Up;
+                Deliver(e);
+            });
         });
     tray->show();
 }

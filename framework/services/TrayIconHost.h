@@ -68,5 +68,5 @@ private:
     QImage FImage;
     struct TImpl;
     std::unique_ptr<TImpl> FImpl;
-    std::shared_ptr<const bool> FAlive = std::make_shared<const bool>(true);
+    TLifeToken::TSource FAlive;
 };

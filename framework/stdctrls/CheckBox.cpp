@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QCheckBox>
 #include <QKeySequence>
@@ -65,12 +66,13 @@ QWidget* TCheckBox::CreateWidget(QWidget* parentWidget) {
     auto* box = new QCheckBox(Caption(), parentWidget);
     box->setShortcut(QKeySequence());
     box->setLayoutDirection(FAlignment == taLeftJustify ? Qt::RightToLeft : Qt::LeftToRight);
-    FPushing = true;
-    box->setTristate(FAllowGrayed || FState == cbGrayed);
-    box->setCheckState(FState == cbChecked  ? Qt::Checked
-                       : FState == cbGrayed ? Qt::PartiallyChecked
-                                            : Qt::Unchecked);
-    FPushing = false;
+    {
+        TScopedChange pushing(FPushing, true);
+        box->setTristate(FAllowGrayed || FState == cbGrayed);
+        box->setCheckState(FState == cbChecked  ? Qt::Checked
+                           : FState == cbGrayed ? Qt::PartiallyChecked
+                                                : Qt::Unchecked);
+    }
     // The box changes its own state on a click; the control follows and reports it.
     QObject::connect(box, &QCheckBox::stateChanged, box, [this](int state) {
         if (FPushing) return;
@@ -86,12 +88,11 @@ QWidget* TCheckBox::CreateWidget(QWidget* parentWidget) {
 void TCheckBox::PushState() {
     QCheckBox* box = Box();
     if (!box) return;
-    FPushing = true;
+    TScopedChange pushing(FPushing, true);
     box->setTristate(FAllowGrayed || FState == cbGrayed);
     box->setCheckState(FState == cbChecked  ? Qt::Checked
                        : FState == cbGrayed ? Qt::PartiallyChecked
                                             : Qt::Unchecked);
-    FPushing = false;
 }
 
 void TCheckBox::SetState(TCheckBoxState value) {

@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -138,9 +139,10 @@ QWidget* TComboBox::CreateWidget(QWidget* parentWidget) {
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(FDropDownCount);
     combo->setItemDelegate(new TItemHeightDelegate(FItemHeight, combo));
-    FPushing = true;
-    combo->addItems(FItems->ToStringList());
-    FPushing = false;
+    {
+        TScopedChange pushing(FPushing, true);
+        combo->addItems(FItems->ToStringList());
+    }
     PushSelection(combo);
     // activated: the user picked an item, with the mouse or the keys (even the same one).
     QObject::connect(combo, &QComboBox::activated, combo, [this](int index) {
@@ -184,14 +186,13 @@ void TComboBox::UserTyped(const String& text) {
             break;
         }
     if (QComboBox* combo = Combo()) {
-        FPushing = true;
+        TScopedChange pushing(FPushing, true);
         const int pos = combo->lineEdit() ? combo->lineEdit()->cursorPosition() : 0;
         combo->setCurrentIndex(FItemIndex);
         if (QLineEdit* edit = combo->lineEdit()) {
             if (edit->text() != text) edit->setText(text);
             edit->setCursorPosition(pos);
         }
-        FPushing = false;
     }
     Change();
 }
@@ -203,20 +204,20 @@ void TComboBox::Change() {
 void TComboBox::PushItems() {
     QComboBox* combo = Combo();
     if (!combo) return;
-    FPushing = true;
-    combo->clear();
-    combo->addItems(FItems->ToStringList());
-    FPushing = false;
+    {
+        TScopedChange pushing(FPushing, true);
+        combo->clear();
+        combo->addItems(FItems->ToStringList());
+    }
     PushSelection();
 }
 
 void TComboBox::PushSelection(QComboBox* combo) {
     if (!combo) combo = Combo();
     if (!combo) return;
-    FPushing = true;
+    TScopedChange pushing(FPushing, true);
     combo->setCurrentIndex(FItemIndex);
     if (FStyle == csDropDown && combo->currentText() != Text()) combo->setEditText(Text());
-    FPushing = false;
 }
 
 void TComboBox::ItemsChanged() {

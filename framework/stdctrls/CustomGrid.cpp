@@ -3,6 +3,7 @@
 #include "framework/controls/Form.h"
 #include "framework/controls/Timer.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 #include "framework/graphics/WinGdi.h"
 #include "framework/system/MathUtils.h"
 
@@ -506,8 +507,8 @@ void TCustomGrid::PaintCell(int, int, const TRect&, TGridDrawState) {}
 void TCustomGrid::PaintWindow(QWidget* widget) {
     inherited::PaintWindow(widget);
     if (FBorderStyle == bsNone) return;
-    QPainter painter(widget);
-    TCanvas canvas(&painter);
+    TCanvas canvas;
+    TCanvasScope scope(&canvas, widget);
     TRect r = Rect(0, 0, Width(), Height());
     if (Ctl3D())
         DrawEdge(&canvas, r, EDGE_SUNKEN, BF_RECT);

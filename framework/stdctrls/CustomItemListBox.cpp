@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/graphics/Font.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -76,9 +77,8 @@ void TCustomItemListBox::SetItemIndex(int value) {
     if (FItemIndex == value) return;
     FItemIndex = value;
     if (QListWidget* list = ListWidget()) {
-        FPushing = true;
+        TScopedChange pushing(FPushing, true);
         list->setCurrentRow(value);
-        FPushing = false;
     }
 }
 
@@ -121,7 +121,7 @@ void TCustomItemListBox::FontChanged() {
 void TCustomItemListBox::FillWidget() {
     QListWidget* list = ListWidget();
     if (!list) return;
-    FPushing = true;
+    TScopedChange pushing(FPushing, true);
     list->clear();
     for (const TItem& item : FItems) {
         auto* row = new QListWidgetItem(list);
@@ -131,7 +131,6 @@ void TCustomItemListBox::FillWidget() {
         row->setData(IndentRole, item.Indent);
     }
     list->setCurrentRow(FItemIndex);
-    FPushing = false;
 }
 
 QWidget* TCustomItemListBox::CreateWidget(QWidget* parentWidget) {

@@ -6,6 +6,7 @@
 #include "framework/graphics/Graphics.h"
 #include "framework/rtf/RtfReader.h"
 #include "framework/rtf/RtfWriter.h"
+#include "framework/system/UpdateScope.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -155,16 +156,10 @@ TCustomRichEdit::TLines::TLines(TCustomRichEdit* edit)
     : TTextDocumentStrings(nullptr), FEdit(edit) {}
 
 void TCustomRichEdit::TLines::Assign(const TPersistent* Source) {
-    FEdit->BeginContentUpdate();
-    bool changed = false;
-    try {
-        TStrings::Assign(Source);
-        changed = true;
-    } catch (...) {
-        FEdit->EndContentUpdate(true);
-        throw;
-    }
-    FEdit->EndContentUpdate(changed);
+    // A failed assignment may have changed part of the content.
+    TUpdateScope update([this] { FEdit->BeginContentUpdate(); },
+                        [this] { FEdit->EndContentUpdate(true); });
+    TStrings::Assign(Source);
 }
 
 QTextDocument* TCustomRichEdit::TLines::Prepare() const {
@@ -175,14 +170,11 @@ void TCustomRichEdit::TLines::LoadFromStream(const QByteArray& stream) {
     // New content: whatever was kept back is replaced unread.
     FEdit->FPending = false;
     FEdit->FPendingStream.clear();
-    FEdit->BeginContentUpdate();
-    try {
-        Load(stream, FEdit->FPlainText);
-    } catch (...) {
-        FEdit->EndContentUpdate(false);
-        throw;
-    }
-    FEdit->EndContentUpdate(true);
+    bool loaded = false;
+    TUpdateScope update([this] { FEdit->BeginContentUpdate(); },
+                        [this, &loaded] { FEdit->EndContentUpdate(loaded); });
+    Load(stream, FEdit->FPlainText);
+    loaded = true;
 }
 
 void TCustomRichEdit::TLines::Load(const QByteArray& stream, bool plain) {
@@ -317,13 +309,12 @@ void TCustomRichEdit::LoadPending() const {
     const QByteArray stream = std::exchange(FPendingStream, QByteArray());
     FPending = false;
     // Listeners heard of this content when it was given.
-    ++self->FQuiet;
+    TUpdateScope quiet([self] { ++self->FQuiet; }, [self] { --self->FQuiet; });
     try {
         FLines->Load(stream, FPendingPlain);
     } catch (...) {
         FLines->Clear();
     }
-    --self->FQuiet;
 }
 
 void TCustomRichEdit::ContentsChanged() {

@@ -5,6 +5,7 @@
 #include "framework/controls/PopupMenu.h"
 #include "framework/stdctrls/DirectoryListBox.h"
 #include "framework/stdctrls/FileGlyphs.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -105,9 +106,8 @@ void TDriveComboBox::Loaded() {
 void TDriveComboBox::Select(int index) {
     FItemIndex = index;
     if (QComboBox* box = ComboBox()) {
-        FPushing = true;
+        TScopedChange pushing(FPushing, true);
         box->setCurrentIndex(index);
-        FPushing = false;
     }
 }
 
@@ -167,12 +167,11 @@ void TDriveComboBox::SelectVolume(int index) {
 void TDriveComboBox::FillWidget() {
     QComboBox* box = ComboBox();
     if (!box) return;
-    FPushing = true;
+    TScopedChange pushing(FPushing, true);
     box->clear();
     for (const TVolume& v : FVolumes)
         box->addItem(QIcon(QPixmap::fromImage(VolumeGlyph(v.Kind))), v.MountPoint, v.Device);
     box->setCurrentIndex(FItemIndex);
-    FPushing = false;
 }
 
 QWidget* TDriveComboBox::CreateWidget(QWidget* parentWidget) {

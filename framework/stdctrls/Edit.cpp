@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -87,11 +88,12 @@ QWidget* TEdit::CreateWidget(QWidget* parentWidget) {
     edit->setMaxLength(std::max(FMaxLength > 0 ? FMaxLength : 32767, int(Text().size())));
     edit->setReadOnly(FReadOnly);
     if (!FPasswordChar.isNull()) edit->setEchoMode(QLineEdit::Password);
-    FPushing = true;
-    edit->setText(Text());
-    // A selection made before the window existed carries over to it.
-    if (FSelLength > 0) edit->setSelection(FSelStart, FSelLength);
-    FPushing = false;
+    {
+        TScopedChange pushing(FPushing, true);
+        edit->setText(Text());
+        // A selection made before the window existed carries over to it.
+        if (FSelLength > 0) edit->setSelection(FSelStart, FSelLength);
+    }
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this, edit](const QString& text) {
         if (FPushing) return;
         Application->Guard(this, [this, edit, text] {
@@ -99,10 +101,9 @@ QWidget* TEdit::CreateWidget(QWidget* parentWidget) {
             if (converted != text) {
                 // Typed characters take the edit's case; the caret stays where it was.
                 const int pos = edit->cursorPosition();
-                FPushing = true;
+                TScopedChange pushing(FPushing, true);
                 edit->setText(converted);
                 edit->setCursorPosition(pos);
-                FPushing = false;
             }
             if (converted == Text()) return;
             StoreText(converted);
@@ -115,11 +116,10 @@ QWidget* TEdit::CreateWidget(QWidget* parentWidget) {
 void TEdit::PushText() {
     QLineEdit* edit = LineEdit();
     if (!edit || edit->text() == Text()) return;
-    FPushing = true;
+    TScopedChange pushing(FPushing, true);
     // MaxLength limits typing; a longer text set by code is kept whole.
     edit->setMaxLength(std::max(FMaxLength > 0 ? FMaxLength : 32767, int(Text().size())));
     edit->setText(Text());
-    FPushing = false;
 }
 
 void TEdit::TextChanged() {
@@ -146,9 +146,8 @@ void TEdit::SetMaxLength(int value) {
     FMaxLength = value;
     if (QLineEdit* edit = LineEdit()) {
         // The limit is for typing; a longer text already there stays whole.
-        FPushing = true;
+        TScopedChange pushing(FPushing, true);
         edit->setMaxLength(std::max(value > 0 ? value : 32767, int(Text().size())));
-        FPushing = false;
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include "framework/controls/PopupMenu.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/CanvasScope.h"
 #include "framework/graphics/WinGdi.h"
 
-#include <QPainter>
 #include <QWidget>
 
 VQ_PUBLISH(TPanel) {
@@ -156,8 +156,8 @@ bool TPanel::PaintWidget(QWidget* widget, QEvent* event) {
     TCustomControl::PaintWidget(widget, event);
     if (FBorderStyle == bsSingle) {
         // The window border lies outside the client area.
-        QPainter painter(widget);
-        TCanvas canvas(&painter);
+        TCanvas canvas;
+        TCanvasScope scope(&canvas, widget);
         TRect r = Rect(0, 0, Width(), Height());
         if (Ctl3D())
             DrawEdge(&canvas, r, EDGE_SUNKEN, BF_RECT);

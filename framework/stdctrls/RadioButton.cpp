@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/PopupMenu.h"
+#include "framework/system/ScopedChange.h"
 
 #include <QKeySequence>
 #include <QRadioButton>
@@ -86,9 +87,8 @@ QWidget* TRadioButton::CreateWidget(QWidget* parentWidget) {
 void TRadioButton::PushChecked() {
     QRadioButton* radio = Radio();
     if (!radio) return;
-    FPushing = true;
+    TScopedChange pushing(FPushing, true);
     radio->setChecked(FChecked);
-    FPushing = false;
 }
 
 void TRadioButton::SetChecked(bool value) {

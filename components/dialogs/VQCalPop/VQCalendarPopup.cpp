@@ -19,7 +19,7 @@ VQ_PUBLISH(TVQCalendarPopup) {
 
 TVQCalendarPopup::TVQCalendarPopup(TComponent* AOwner) : TComponent(AOwner) {
     // The dialog's description holds these; a program need not have registered them.
-    RegisterClassesOf<TPanel, TComboBox, TSpeedButton, TVQCalendar>();
+    RegisterClassesOnce<TPanel, TComboBox, TSpeedButton, TVQCalendar>();
 }
 
 TVQCalendarPopup::~TVQCalendarPopup() {

@@ -24,7 +24,7 @@ VQ_PUBLISH(TVQTipDialogFm) {
 
 TVQTipDialogFm::TVQTipDialogFm(TComponent* AOwner) : TForm(AOwner) {
     // The description names these classes; a program need not have registered them.
-    RegisterClassesOf<TButton, TCheckBox, TLabel, TPanel, TVQImage>();
+    RegisterClassesOnce<TButton, TCheckBox, TLabel, TPanel, TVQImage>();
 }
 
 void TVQTipDialogFm::HelpContextClick(TObject* Sender) {

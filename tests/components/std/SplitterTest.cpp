@@ -235,6 +235,36 @@ TEST_F(SplitterTest, LiveDragFollowsTheMouseWithinTheMinimums) {
     EXPECT_NE(W()->cursor().shape(), Qt::SplitVCursor);
 }
 
+TEST_F(SplitterTest, AHandlerMayFreeTheSplitterDuringADrag) {
+    // OnResize frees it from inside a live move, then from inside a tracking release; the
+    // mouse handlers touch nothing of it afterwards (the sanitizer build checks).
+    for (const bool live : {true, false}) {
+        SCOPED_TRACE(live ? "live" : "tracking");
+        if (!S) {
+            S = new TVQSplitter(Form);
+            S->SetParent(Form);
+            S->SetBounds(20, 20, 413, 125);
+        }
+        S->SetAutoUpdate(live);
+        ShowForm();
+        QWidget* w = W();
+        Press(101, 60);
+        S->OnResize = [this](TObject*) {
+            delete S;
+            S = nullptr;
+        };
+        if (live) {
+            Move(151, 60);
+        } else {
+            Move(151, 60);
+            EXPECT_TRUE(S && S->DraggingBar());
+            QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(151, 60));
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(S, nullptr);
+    }
+}
+
 TEST_F(SplitterTest, TheSplitCursorShowsOverTheBarOnly) {
     TPanel* child = FillPane1();
     ShowForm();

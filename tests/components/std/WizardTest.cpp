@@ -11,7 +11,10 @@
 #include "framework/system/ResourceStrings.h"
 
 #include <QWidget>
+
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace {
 
@@ -121,6 +124,29 @@ TEST_F(Wizard, EveryActivationFiresChangingThenChangeAndTheActivePageNone) {
     EXPECT_EQ(Log, (std::vector<std::string>{"changing", "change P1", "changing", "change P2",
                                              "changing", "change P1"}));
     EXPECT_EQ(W->FirstPage(), first);
+}
+
+TEST_F(Wizard, OnChangingMayFreeOrMoveTheTargetPageOrFreeTheWizard) {
+    AddPages(3);
+    TVQWizard* other = new TVQWizard(Form.get());
+    other->SetParent(Form.get());
+    std::function<void()> act;
+    W->OnChanging = [&](TObject*) {
+        Log.push_back("changing");
+        if (act) std::exchange(act, nullptr)();
+    };
+    act = [&] { delete Page[1]; };
+    W->SetActivePage(Page[1]);
+    act = [&] { Page[2]->SetWizard(other); };
+    W->SetActivePage(Page[2]);
+    // Neither became active; the wizard stays on its page, and the moved page is the other's.
+    EXPECT_EQ(Active(), "P1");
+    EXPECT_EQ(Page[2]->Wizard(), other);
+    EXPECT_EQ(Log, (std::vector<std::string>{"changing", "changing"}));
+    act = [&] { delete W; };
+    auto* last = new TVQWizardPage(Form.get());
+    last->SetWizard(W); // becomes active, but OnChanging frees the wizard first
+    EXPECT_EQ(last->Wizard(), nullptr);
 }
 
 TEST_F(Wizard, DoneQueryHoldsNextUntilCheckDoneAsksAgain) {

@@ -26,6 +26,18 @@ TEST(ComponentLifeCycle, OwnerFreesOwnedComponentsOnceInReverseOrder) {
     EXPECT_EQ(freed, (std::vector<String>{"B", "C", "A"}));
 }
 
+// A token expires with its source, when the source is told to or freed (a component frees its
+// own as it goes).
+TEST(ComponentLifeCycle, LifeTokensExpireWithTheirSource) {
+    auto source = std::make_unique<TLifeToken::TSource>();
+    TLifeToken::TSource expired;
+    const TLifeToken life = source->Token(), expiredLife = expired.Token();
+    expired.Expire();
+    EXPECT_TRUE(life && !expiredLife);
+    source.reset();
+    EXPECT_FALSE(life);
+}
+
 TEST(ComponentLifeCycle, SiblingReferenceClearedWhenTargetDies) {
     TComponent owner(nullptr);
     auto* a = new TTestThing(&owner);

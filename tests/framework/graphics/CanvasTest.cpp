@@ -1,10 +1,10 @@
 // Canvas drawing on bitmaps and inside a widget's paint event.
 #include "GraphicsTestSupport.h"
 
+#include "framework/graphics/CanvasScope.h"
 #include "framework/graphics/WinGdi.h"
 
 #include <QPaintEvent>
-#include <QPainter>
 #include <QWidget>
 #include <functional>
 
@@ -138,8 +138,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        TCanvas canvas(&painter);
+        TCanvas canvas;
+        TCanvasScope scope(&canvas, this);
         if (OnPaint) OnPaint(&canvas);
     }
 };

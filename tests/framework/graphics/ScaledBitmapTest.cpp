@@ -3,7 +3,6 @@
 #include "framework/graphics/CanvasScope.h"
 
 #include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,8 +28,8 @@ TEST(ScaledBitmapTest, RatioKeepsLogicalCoordinatesAndCopiesPixelForPixel) {
     target.setDevicePixelRatio(2);
     target.fill(Qt::white);
     {
-        QPainter painter(&target);
-        TCanvas canvas(&painter);
+        TCanvas canvas;
+        TCanvasScope scope(&canvas, &target);
         canvas.Draw(0, 0, &bitmap);
     }
     const QRgb red = qRgb(255, 0, 0), white = qRgb(255, 255, 255);
