@@ -43,13 +43,13 @@ endforeach()
 # A stripping install (CPack's, or `cmake --install --strip`) strips as Debian's own packages
 # are stripped: the static libraries of their debug sections, and every binary of the notes and
 # comments that plain strip leaves.
+set(_dest "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}")
 set(_archives "")
 foreach(lib IN LISTS VQ_FRAMEWORK_MODULES VQ_COMPONENT_UNITS)
-  list(APPEND _archives
-       "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${lib}>")
+  list(APPEND _archives "${_dest}/${CMAKE_INSTALL_LIBDIR}/$<TARGET_FILE_NAME:${lib}>")
 endforeach()
-set(_binaries "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:vqdemo>"
-    "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VQ_DEMO_LIBDIR}/$<TARGET_FILE_NAME:vqrsrc>")
+set(_binaries "${_dest}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:vqdemo>"
+              "${_dest}/${VQ_DEMO_LIBDIR}/$<TARGET_FILE_NAME:vqrsrc>")
 set(_strip_sections --remove-section=.comment --remove-section=.note)
 install(CODE "if(CMAKE_INSTALL_DO_STRIP)
   execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-debug ${_strip_sections}
