@@ -67,7 +67,8 @@ public:
     void ProcessMessages();
     // Ends Run (and every nested loop) once the current event has been handled.
     void Terminate();
-    // Brings the active (or main) form to the front.
+    // Brings the program to the front: the newest running modal window, on top of the windows
+    // it belongs to, else the active (or main) form.
     void BringToFront();
 
     // The current exception (call from a catch block): EAbort is silent; OnException takes
