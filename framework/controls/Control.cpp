@@ -675,8 +675,9 @@ bool TControl::DispatchMouse(QEvent* event) {
         MouseMove(shift, x, y);
         break;
     }
-    // Our own widgets take their mouse input; a native widget goes on to handle it.
-    return FPlainWidget;
+    // Our own widgets take their mouse input; a native widget goes on to handle it. A control
+    // a handler freed has taken it.
+    return !alive || FPlainWidget;
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -3,7 +3,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
-#include "framework/system/ScopedChange.h"
+#include "framework/system/UpdateScope.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -312,7 +312,11 @@ void TWinControl::Realign() {
     }
     if (FAligning) return;
     FAlignPending = false;
-    TScopedChange aligning(FAligning, true);
+    // A handler of the pass (OnResize) may free the control.
+    TUpdateScope aligning([this] { FAligning = true; },
+                          [this, alive = LifeToken()] {
+                              if (alive) FAligning = false;
+                          });
     TRect r = ClientRect();
     AdjustClientRect(r);
     AlignControls(nullptr, r);
