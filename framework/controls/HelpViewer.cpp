@@ -2,7 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
-#include "framework/controls/Screen.h"
+#include "framework/controls/ModalSession.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -112,16 +112,9 @@ void FillList() {
     }
 }
 
-// Help is asked for from the active window (F1, a Help button), else the program's own.
-QWidget* AskingWindow(const QWidget* viewer) {
-    if (QWidget* active = QApplication::activeWindow(); active && active != viewer) return active;
-    TForm* form = Screen->ActiveForm();
-    if (!form) form = Application->MainForm();
-    return form ? form->Widget() : nullptr;
-}
-
 void PlaceBesideTheAskingWindow(QWidget* viewer) {
-    const QWidget* asking = AskingWindow(viewer);
+    // Help is asked for from the window in use, the one a modal window would belong to.
+    const QWidget* asking = TModalSession::Owner(viewer);
     if (!asking || !asking->isVisible()) return;
     const QRect frame = asking->frameGeometry();
     QSize size = viewer->frameGeometry().size();
