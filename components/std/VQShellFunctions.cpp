@@ -62,6 +62,6 @@ int32_t CreateShortcut(const String& LinkFile, const String& Description, const 
     return WriteDesktopEntry(fileName, entry);
 }
 
-void PlaceWindowOnScreen(QWidget* Window, uint8_t N) {
-    PlaceOnScreen(Window, N);
+bool PlaceWindowOnScreen(QWidget* Window, uint8_t N) {
+    return PlaceOnScreen(Window, N);
 }

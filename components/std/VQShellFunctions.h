@@ -39,5 +39,7 @@ int32_t CreateShortcut(const String& LinkFile, const String& Description, const 
                        const String& Arguments, const String& WorkingDirectory,
                        const String& IconFile, int IconIndex, int ShowCommand);
 // Centres a top-level window horizontally on the primary screen with its top at 1/(N+2) of the
-// free height, kept on the screen (a window larger than the screen goes to 0, 0).
-void PlaceWindowOnScreen(QWidget* Window, uint8_t N);
+// free height, kept on the screen (a window larger than the screen goes to 0, 0). False, with
+// the window left alone, without a window or where the window system places windows itself
+// (a Wayland compositor does, and never says where they are).
+bool PlaceWindowOnScreen(QWidget* Window, uint8_t N);

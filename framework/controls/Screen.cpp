@@ -28,6 +28,10 @@ int TScreen::Height() const {
     return s ? s->geometry().height() : 0;
 }
 
+bool TScreen::PlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 TForm* TScreen::ActiveForm() const {
     const QWidget* active = QApplication::activeWindow();
     if (!active) return nullptr;

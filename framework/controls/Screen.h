@@ -18,6 +18,12 @@ public:
 
     int Width() const;
     int Height() const;
+    // Whether the window system lets a program put its top-level windows at a place of its
+    // choosing and tells it where they are (an X server does; a Wayland compositor places them
+    // itself and never says where). Where it does not, positions set on a form are ignored and
+    // the ones read back are the program's own guesses; popups still open at a place relative
+    // to their owner window.
+    static bool PlacesWindows();
     // The form whose window is active, nullptr when none of ours is.
     TForm* ActiveForm() const;
     int FormCount() const { return int(FForms.size()); }

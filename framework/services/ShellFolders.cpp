@@ -1,5 +1,7 @@
 #include "framework/services/ShellFolders.h"
 
+#include "framework/controls/Screen.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -29,10 +31,10 @@ bool SpecialFolderLocation(int Folder, QString& Path) {
     return true;
 }
 
-void PlaceOnScreen(QWidget* Window, int N) {
-    if (!Window) return;
+bool PlaceOnScreen(QWidget* Window, int N) {
+    if (!Window || !TScreen::PlacesWindows()) return false;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
+    if (!screen) return false;
     const QRect frame = Window->frameGeometry();
     const QRect area = screen->geometry();
     const int w = frame.width(), h = frame.height();
@@ -41,4 +43,5 @@ void PlaceOnScreen(QWidget* Window, int N) {
     x = std::max(0, std::min(x, area.width() - w));
     y = std::max(0, std::min(y, area.height() - h));
     Window->move(area.x() + x, area.y() + y);
+    return true;
 }

@@ -18,5 +18,7 @@ bool ShellFoldersAvailable();
 // yet; false (path unchanged) for other numbers or when it cannot be had.
 bool SpecialFolderLocation(int Folder, QString& Path);
 // Puts a top-level window centred across the primary screen, its top at 1/(n+2) of the free
-// height, kept on the screen; size, stacking and activation stay as they are.
-void PlaceOnScreen(QWidget* Window, int N);
+// height, kept on the screen; size, stacking and activation stay as they are. False, with the
+// window left where it is, without a window or a screen, or where the window system places
+// windows itself (Wayland).
+bool PlaceOnScreen(QWidget* Window, int N);
