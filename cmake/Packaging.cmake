@@ -80,7 +80,7 @@ set(CPACK_DEBIAN_DEV_PACKAGE_NAME ${VQ_DEB_DEV})
 set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
 # Static libraries: a program that links them needs the headers and libraries of what they use.
 set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
-    "qt6-base-dev (>= 6.4), libxcb1-dev, libxcb-keysyms1-dev, libfontconfig-dev")
+    "qt6-base-dev (>= 6.4), libxcb1-dev, libxcb-keysyms1-dev, libxkbcommon-dev, libfontconfig-dev")
 # Descriptions: the synopsis, then the long description in lines of at most 80 characters.
 set(CPACK_COMPONENT_DEV_DESCRIPTION
     "Varnholt Quill Controls: visual components on Qt 6 (development files)

@@ -1,7 +1,7 @@
 # Debian packages the project needs, and a helper that installs the missing ones.
 # shellcheck shell=bash
 VQ_BUILD_PACKAGES=(cmake ninja-build ccache g++ qt6-base-dev libgl-dev libfontconfig-dev libxcb1-dev
-                   libxcb-keysyms1-dev fonts-liberation fonts-liberation2 lld)
+                   libxcb-keysyms1-dev libxkbcommon-dev fonts-liberation fonts-liberation2 lld)
 VQ_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 xvfb xauth xdotool
                   trayer openbox wmctrl x11-utils desktop-file-utils imagemagick dbus-daemon
                   doxygen dpkg-dev file lintian make pkg-config)

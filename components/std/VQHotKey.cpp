@@ -12,7 +12,10 @@ VQ_PUBLISH(TVQHotKey) {
 }
 
 TVQHotKey::TVQHotKey(TComponent* AOwner)
-    : TComponent(AOwner), FKey(std::make_unique<TSystemHotKey>([this] { Pressed(); })) {}
+    : TComponent(AOwner), FKey(std::make_unique<TSystemHotKey>([this] { Pressed(); })) {
+    FKey->SetOnStateChange(
+        [this] { Application->Guard(this, [&] { Fire(OnStateChange, this); }); });
+}
 
 TVQHotKey::~TVQHotKey() {
     SetHotKey(0);
@@ -39,7 +42,14 @@ void TVQHotKey::Register() {
     unsigned modifiers = 0;
     Registration(FHotKey, key, modifiers);
     // Taking a new combination releases the old one, so it stops being swallowed.
-    FKey->Register(key, modifiers);
+    FKey->Register(key, modifiers, FGlobal ? THotKeyScope::System : THotKeyScope::Program);
+}
+
+void TVQHotKey::SetGlobal(bool value) {
+    if (value == FGlobal) return;
+    FGlobal = value;
+    // Grabs serve both kinds; elsewhere the two are held in different ways.
+    if (FKey->State() != THotKeyState::Idle && !TSystemHotKey::GlobalAvailable()) Register();
 }
 
 void TVQHotKey::SetHotKey(TShortCut value) {

@@ -22,9 +22,10 @@ public:
     // Enabled: true; the combination is held while true.
     bool Enabled() const { return FEnabled; }
     void SetEnabled(bool value);
-    // Global: true; fire even when another program is active. Takes effect at the next press.
+    // Global: true; fire even when another program is active. Takes effect at the next press
+    // where keys are grabbed; elsewhere the combination is taken again in the new scope.
     bool Global() const { return FGlobal; }
-    void SetGlobal(bool value) { FGlobal = value; }
+    void SetGlobal(bool value);
     // HotKey: 0 (none); a short cut code: key in bits 0-12, scShift, scCtrl, scAlt.
     TShortCut HotKey() const { return FHotKey; }
     void SetHotKey(TShortCut value);
@@ -33,10 +34,13 @@ public:
     // keyboard's); what the handler writes into Key has no effect.
     TKeyEvent OnHotKey;
 
-    // How the combination is held now: Local where the session has no system-wide keys (a
-    // global hot key then fires only while the program is active), Refused when another
-    // program holds it.
+    // How the combination is held now: Grabbed on an X server (or bound through the desktop
+    // portal), Refused when another program holds it or the user declined it, Local for a
+    // local hot key where the session has no key grabs (Wayland), Pending while the portal has
+    // not answered, Unavailable for a global one where the session offers no global keys.
     THotKeyState State() const { return FKey->State(); }
+    // Fired when State changes after the fact (the portal's answer); not published.
+    TNotifyEvent OnStateChange;
 
     // The registration a short cut asks for: key = code & 0x1FFF; modifiers MOD_ALT (1),
     // MOD_CONTROL (2), MOD_SHIFT (4).

@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Control.h"
+#include "framework/services/ShortcutsPortal.h"
 #include "framework/services/X11Session.h"
 
 #include <QAbstractNativeEventFilter>
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
+#include <xkbcommon/xkbcommon.h>
 
 namespace {
 
@@ -222,17 +224,25 @@ bool TSystemHotKey::ProgramActive() {
            QApplication::activePopupWidget();
 }
 
-THotKeyState TSystemHotKey::Register(uint16_t Key, unsigned Modifiers) {
+THotKeyState TSystemHotKey::Register(uint16_t Key, unsigned Modifiers, THotKeyScope Scope) {
     Unregister();
     if (!Key) return FState;
     FKey = Key;
     FModifiers = Modifiers & (ModAlt | ModControl | ModShift);
+    FScope = Scope;
     THotKeyDispatcher::Ensure();
     Registered().push_back(this);
 
     xcb_connection_t* c = X11Connection();
     if (!c) {
-        FState = THotKeyState::Local;
+        if (Scope == THotKeyScope::Program) {
+            FState = THotKeyState::Local;
+        } else if (ShortcutsPortal::Usable()) {
+            FState = THotKeyState::Pending;
+            ShortcutsPortal::Bind(this);
+        } else {
+            FState = THotKeyState::Unavailable;
+        }
         return FState;
     }
     FXModifiers = ((FModifiers & ModAlt) ? XCB_MOD_MASK_1 : 0) |
@@ -294,6 +304,9 @@ void TSystemHotKey::Ungrab() {
 void TSystemHotKey::Unregister() {
     auto& list = Registered();
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    if (!X11Connection() && FScope == THotKeyScope::System && FState != THotKeyState::Idle &&
+        FState != THotKeyState::Unavailable)
+        ShortcutsPortal::Unbind(this);
     if (FState == THotKeyState::Grabbed) {
         // Another of our hot keys may hold the same combination: keep the grab for it.
         const bool shared = std::any_of(list.begin(), list.end(), [&](TSystemHotKey* k) {
@@ -307,10 +320,28 @@ void TSystemHotKey::Unregister() {
     FKey = 0;
     FModifiers = 0;
     FState = THotKeyState::Idle;
+    FScope = THotKeyScope::System;
 }
 
 void TSystemHotKey::Pressed() {
     if (FPressed) FPressed();
+}
+
+std::string TSystemHotKey::Trigger() const {
+    std::string out;
+    if (FModifiers & ModControl) out += "CTRL+";
+    if (FModifiers & ModAlt) out += "ALT+";
+    if (FModifiers & ModShift) out += "SHIFT+";
+    char name[64] = {};
+    const uint32_t sym = KeySymOf(FKey);
+    if (!sym || xkb_keysym_get_name(sym, name, sizeof name) <= 0) return {};
+    return out + name;
+}
+
+void TSystemHotKey::PortalAnswered(THotKeyState state) {
+    if (state == FState || FState == THotKeyState::Idle) return;
+    FState = state;
+    if (FStateChanged) FStateChanged();
 }
 
 bool TSystemHotKey::Matches(uint8_t KeyCode, unsigned XState) const {

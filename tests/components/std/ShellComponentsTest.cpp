@@ -68,11 +68,20 @@ TEST(VQHotKey, WithoutSystemKeysLocalKeysWorkWhileTheProgramIsActive) {
     };
     EXPECT_EQ(key.State(), THotKeyState::Idle);
     key.SetHotKey(16460);
-    ASSERT_EQ(key.State(), THotKeyState::Local); // global ones are unavailable here
+    ASSERT_EQ(key.State(), THotKeyState::Local);
     QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_L); // not the combination
     QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(log, QStringList{"4c ctrl"});
+    // No grabs and no portal here: a global key says so and never fires, keeping its
+    // properties; made local again it works.
+    key.SetGlobal(true);
+    EXPECT_EQ(key.State(), THotKeyState::Unavailable);
+    EXPECT_EQ(key.HotKey(), 16460);
+    QTest::keyClick(&window, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(log, QStringList{"4c ctrl"});
+    key.SetGlobal(false);
+    ASSERT_EQ(key.State(), THotKeyState::Local);
 
     key.SetEnabled(false);
     EXPECT_EQ(key.State(), THotKeyState::Idle);
