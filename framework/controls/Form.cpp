@@ -15,9 +15,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -248,6 +250,8 @@ void TForm::ApplyWindowFlags() {
         if (FBorderIcons.Contains(biHelp)) f |= Qt::WindowContextHelpButtonHint;
     }
     if (FFormStyle == fsStayOnTop) f |= Qt::WindowStaysOnTopHint;
+    const bool popup = PopupOwner() && !TScreen::PlacesWindows();
+    if (popup) f = Qt::Popup | Qt::FramelessWindowHint;
     const bool shown = w->isVisible();
     w->setWindowFlags(f);
     const bool sizeable = FBorderStyle == bsSizeable || FBorderStyle == bsSizeToolWin;
@@ -260,7 +264,23 @@ void TForm::ApplyWindowFlags() {
     } else {
         w->setFixedSize(std::max(0, cr.Width()), std::max(0, cr.Height()));
     }
+    if (popup) {
+        // Qt places a popup relative to its transient parent; made now, before it maps.
+        w->winId();
+        if (QWidget* owner = PopupOwner()->Widget()) {
+            owner->winId();
+            w->windowHandle()->setTransientParent(owner->windowHandle());
+        }
+    }
     if (shown) w->show();
+}
+
+void TForm::SetPopupOwner(TForm* Owner) {
+    if (Owner == PopupOwner()) return;
+    FPopupOwnerForm = Owner;
+    FPopupOwner = Owner ? Owner->LifeToken() : TLifeToken{};
+    if (Owner) Owner->HandleNeeded();
+    ApplyWindowFlags();
 }
 
 void TForm::UpdateWidgetGeometry() {
@@ -626,6 +646,16 @@ bool TForm::WidgetEvent(QEvent* event) {
     case QEvent::WindowDeactivate:
         DoDeactivate();
         return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // While a popup is open Qt hands it the presses on other windows: one outside it
+        // closes it, and goes no further.
+        if (Widget()->windowType() == Qt::Popup &&
+            !Widget()->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            Close();
+            return true;
+        }
+        return TCustomControl::WidgetEvent(event);
     default:
         return TCustomControl::WidgetEvent(event);
     }

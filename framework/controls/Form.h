@@ -98,6 +98,12 @@ public:
     virtual TModalResult ShowModal();
     bool Modal() const { return FModalLevel > 0; }
     TModalResult ModalResult() const { return FModalResult; }
+    // Makes the form a popup of Owner's window (nullptr: an ordinary window again). Where the
+    // window system places top-level windows itself (Wayland) only a popup can be put at a
+    // place of the program's choosing, relative to its owner; it then closes when the user
+    // clicks outside it. Elsewhere the form stays an ordinary window at its own place.
+    void SetPopupOwner(TForm* Owner);
+    TForm* PopupOwner() const { return FPopupOwner ? FPopupOwnerForm : nullptr; }
     void SetModalResult(TModalResult value);
     // Frees the form once the current event has been handled.
     void Release();
@@ -181,4 +187,6 @@ private:
     bool FReleasing = false;
     bool FReading = false;
     bool FThinFrame = false;
+    TForm* FPopupOwnerForm = nullptr;
+    TLifeToken FPopupOwner;
 };

@@ -1,9 +1,15 @@
 #include "framework/controls/PopupMenu.h"
 
+#include "framework/controls/Control.h"
+#include "framework/controls/Screen.h"
+#include "framework/controls/WinControl.h"
+
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 #include <memory>
 
 VQ_PUBLISH(TPopupMenu) {
@@ -54,6 +60,15 @@ private:
     QRect FExclude;
 };
 
+// The window a menu belongs to: the popped-up control's, else the active one.
+QWidget* OwnerWindow(TComponent* component) {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    for (auto* c = dynamic_cast<TControl*>(component); c; c = c->Parent())
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && w->HandleAllocated())
+            return w->Widget()->window();
+    return QApplication::activeWindow();
+}
+
 } // namespace
 
 void TPopupMenu::Popup(int X, int Y) {
@@ -85,13 +100,23 @@ void TPopupMenu::DoPopup(int X, int Y, const TRect* exclude) {
     else if (FAlignment == paCenter)
         at.rx() -= width / 2;
 
+    const bool placed = TScreen::PlacesWindows();
+    if (!placed) {
+        // A compositor places a popup relative to the window it belongs to, and to no other.
+        if (QWidget* owner = OwnerWindow(FPopupComponent)) {
+            menu.winId();
+            menu.windowHandle()->setTransientParent(owner->windowHandle());
+        }
+    }
     std::unique_ptr<TNoReplayFilter> noReplay;
     if (exclude) {
         noReplay = std::make_unique<TNoReplayFilter>(&menu, *exclude);
         const QScreen* screen = QGuiApplication::screenAt(at);
         if (!screen) screen = QGuiApplication::primaryScreen();
         const int height = menu.sizeHint().height();
-        if (screen && at.y() + height > screen->availableGeometry().bottom() + 1)
+        // Below the rectangle, or above it at the screen's foot where the program knows where
+        // its windows are; elsewhere the compositor keeps the menu on the screen.
+        if (placed && screen && at.y() + height > screen->availableGeometry().bottom() + 1)
             at.setY(exclude->Top - height);
     }
 

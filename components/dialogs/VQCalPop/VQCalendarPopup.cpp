@@ -33,6 +33,10 @@ void TVQCalendarPopup::FormDestroyed(TObject* Sender) {
 }
 
 void TVQCalendarPopup::Popup(const TRect& R, TDateTime date) {
+    Open(R, date, nullptr);
+}
+
+void TVQCalendarPopup::Open(const TRect& R, TDateTime date, TForm* opener) {
     if (TVQCalendarFm* old = FForm) {
         FForm = nullptr;
         // A closed form frees itself once its event is handled (this call may come from its
@@ -42,13 +46,20 @@ void TVQCalendarPopup::Popup(const TRect& R, TDateTime date) {
         else
             delete old;
     }
+    // The window in use owns the popup; looked for once the old popup is gone.
+    if (!opener) opener = Screen->ActiveForm();
     TVQCalendarFm* form = TForm::CreateFromResource<TVQCalendarFm>(this);
     FForm = form;
     try {
         int left = R.Left;
-        if (Screen->Width() < left + form->Width()) left = Screen->Width() - form->Width();
         int top = R.Bottom;
-        if (Screen->Height() < top + form->Height()) top = R.Top - form->Height();
+        // Where the window system keeps window positions to itself, the popup opens below R
+        // relative to its opener and the compositor keeps it on the screen.
+        if (TScreen::PlacesWindows()) {
+            if (Screen->Width() < left + form->Width()) left = Screen->Width() - form->Width();
+            if (Screen->Height() < top + form->Height()) top = R.Top - form->Height();
+        }
+        form->SetPopupOwner(opener);
         form->SetBounds(left, top, form->Width(), form->Height());
         form->OnDateChosen = OnClick;
         form->OnDestroy = [this](TObject* sender) { FormDestroyed(sender); };
@@ -79,5 +90,5 @@ void TVQCalendarPopup::PopupAtControl(TControl* control, TDateTime date) {
     const TPoint topLeft = form->ClientToScreen(TPoint{control->Left(), control->Top()});
     const TPoint bottomRight = form->ClientToScreen(
         TPoint{control->Left() + control->Width(), control->Top() + control->Height()});
-    Popup(TRect{topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y}, date);
+    Open(TRect{topLeft.X, topLeft.Y, bottomRight.X, bottomRight.Y}, date, form);
 }

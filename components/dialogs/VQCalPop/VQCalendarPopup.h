@@ -9,6 +9,7 @@
 #include "framework/system/Types.h"
 
 class TControl;
+class TForm;
 class TVQCalendarFm;
 
 class TVQCalendarPopup : public TComponent {
@@ -26,7 +27,9 @@ public:
 
     // Opens the dialog below R (above it when the screen has no room below, moved left at the
     // screen's right edge) showing date. A dialog still open is freed first. If preparing the
-    // form fails, it is freed and the error passes on.
+    // form fails, it is freed and the error passes on. Where the window system places windows
+    // itself (Wayland) the dialog is a popup of the active form, or of the control's form,
+    // below R; the compositor keeps it on the screen.
     void Popup(const TRect& R, TDateTime date);
     // Opens the dialog below a control of a form; nothing for a control not on a form.
     void PopupAtControl(TControl* control, TDateTime date);
@@ -39,6 +42,9 @@ public:
     TVQCalendarClickEvent OnClick; // a date was confirmed (taken by each form as it opens)
 
 private:
+    // opener nullptr: the form active once an open popup is gone.
+    void Open(const TRect& R, TDateTime date, TForm* opener);
+
     TVQAboutType FAbout = 0;
     uint16_t FFirstYear = 1980;
     uint16_t FLastYear = 2020;
