@@ -34,6 +34,7 @@ VQ_PUBLISH(TMainFm) {
     P.ComponentField("AnimateCb", &TMainFm::AnimateCb);
     P.ComponentField("VQAboutDialog1", &TMainFm::VQAboutDialog1);
     P.ComponentField("VQTipDialog1", &TMainFm::VQTipDialog1);
+    P.ComponentField("TabSheet9", &TMainFm::TabSheet9);
     P.Handler("FormCreate", &TMainFm::FormCreate);
     P.Handler("WebSiteBtClick", &TMainFm::WebSiteBtClick);
     P.Handler("Form2BtClick", &TMainFm::Form2BtClick);
@@ -75,6 +76,12 @@ String TMainFm::FormResourceName() const {
 
 void TMainFm::FormCreate(TObject*) {
     MainPc->SetActivePage(WelcomeWp);
+    // The notice follows the page and the hot key's state, whichever is known last.
+    MainPc->OnChange = [this, described = MainPc->OnChange](TObject* sender) {
+        if (described) described(sender);
+        HotKeyPageNotice();
+    };
+    if (VQHotKey2) VQHotKey2->OnStateChange = [this](TObject*) { HotKeyPageNotice(); };
 }
 
 void TMainFm::WebSiteBtClick(TObject*) {
@@ -140,6 +147,18 @@ void TMainFm::VQHotKey1HotKey(TObject*, uint16_t&, TShiftState) {
 void TMainFm::VQHotKey2HotKey(TObject*, uint16_t&, TShiftState) {
     Application->BringToFront();
     Information(QStringLiteral("The global hot key was pressed!"));
+}
+
+void TMainFm::HotKeyPageNotice() {
+    if (FHotKeyNoticeShown || !VQHotKey2 || !TabSheet9 || MainPc->ActivePage() != TabSheet9) return;
+    const THotKeyState state = VQHotKey2->State();
+    if (state != THotKeyState::Unavailable && state != THotKeyState::Refused) return;
+    FHotKeyNoticeShown = true;
+    Information(state == THotKeyState::Unavailable
+                    ? QStringLiteral("Ctrl+G cannot work as a global hot key in this session: the "
+                                     "desktop offers programs no system-wide keys.")
+                    : QStringLiteral("Ctrl+G cannot work as a global hot key in this session: the "
+                                     "desktop did not grant it."));
 }
 
 void TMainFm::BrowseFoldersBtClick(TObject*) {

@@ -60,12 +60,17 @@ public:
     TMenuItem* A1 = nullptr;
     TVQHotKey* VQHotKey1 = nullptr;
     TVQHotKey* VQHotKey2 = nullptr;
+    TTabSheet* TabSheet9 = nullptr; // the hot key page
     void ShowTrayIconCbClick(TObject* Sender);
     void TrayIconTiDblClick(TObject* Sender);
     void A1Click(TObject* Sender);
     void VQHotKey1HotKey(TObject* Sender, uint16_t& Key, TShiftState Shift);
     // Brings the program to the front first, from whatever program was active.
     void VQHotKey2HotKey(TObject* Sender, uint16_t& Key, TShiftState Shift);
+    // Once per run, when the hot key page is shown in a session where Ctrl+G cannot be held
+    // system-wide (a Wayland desktop without the portal's global shortcuts, or one that
+    // declined them), an information box says so; the page's text stays as it is.
+    void HotKeyPageNotice();
 
     // Shell functions page: the two folder pickers fill their edits; the shortcut is a desktop
     // launcher named after ShortcutEd that starts the desktop's text editor.
@@ -75,6 +80,9 @@ public:
     void BrowseFoldersBtClick(TObject* Sender);
     void BrowseProgramsBtClick(TObject* Sender);
     void ShortcutBtClick(TObject* Sender);
+
+private:
+    bool FHotKeyNoticeShown = false;
 };
 
 // The program's main window, made hidden at start and freed at exit.
