@@ -1,7 +1,7 @@
 #pragma once
 // TForm2Fm: the graphics demo window, "Bevels, Images, and Meters"; shown modally from the
 // main window and only hidden when closed. Its borders, images and meters are set up by its
-// description (resources/forms/Form2.vqf, written by tools/make_form2.py); the code is the
+// description (resources/forms/Form2.vqf, written by tools/formgen); the code is the
 // Animate button and two meter handlers.
 
 #include "framework/controls/Form.h"

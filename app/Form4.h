@@ -1,6 +1,6 @@
 #pragma once
 // TForm4Fm: the print wizard demo window. One wizard of five pages (resources/forms/Form4.vqf,
-// written by tools/make_form4.py): page 2 holds Next until a printer is named, page 4 (the page
+// written by tools/formgen): page 2 holds Next until a printer is named, page 4 (the page
 // range) is included only when the second radio button of page 3 is chosen and holds Next until
 // both edits have text, and Finish on page 5 reports "Printing completed!". Shown modally from
 // the main window; Cancel or Escape closes it, and closing only hides it, so the wizard keeps

@@ -2,7 +2,7 @@
 // TOrderFm: the order information window, shown modally by the main window's "Order
 // Information" button: how to buy the library, a read-only list of resellers to scroll, and a
 // button that opens the maker's online order page. The description is written by
-// tools/make_orderform.py.
+// tools/formgen.
 
 #include "framework/controls/Form.h"
 

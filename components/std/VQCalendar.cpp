@@ -22,7 +22,8 @@ VQ_PUBLISH(TVQCalendar) {
         .Stored(TStoredFn(&TControl::IsColorStored));
     P.Property("Ctl3D", &TVQCalendar::Ctl3D, &TVQCalendar::SetCtl3D)
         .Stored(TStoredFn(&TWinControl::IsCtl3DStored));
-    P.Property("Day", &TVQCalendar::Day, &TVQCalendar::SetDay);
+    P.Property("Day", &TVQCalendar::Day, &TVQCalendar::SetDay)
+        .Stored(TStoredFn(&TVQCalendar::DateStored));
     P.Property("GrayTextColor", &TVQCalendar::GrayTextColor, &TVQCalendar::SetGrayTextColor)
         .Default(clGrayText);
     P.Property("HeadingColor", &TVQCalendar::HeadingColor, &TVQCalendar::SetHeadingColor)
@@ -38,7 +39,8 @@ VQ_PUBLISH(TVQCalendar) {
     P.Property("Enabled", &TVQCalendar::Enabled, &TVQCalendar::SetEnabled).Default(true);
     P.Property("Font", &TVQCalendar::Font, &TVQCalendar::SetFont)
         .Stored(TStoredFn(&TControl::IsFontStored));
-    P.Property("Month", &TVQCalendar::Month, &TVQCalendar::SetMonth);
+    P.Property("Month", &TVQCalendar::Month, &TVQCalendar::SetMonth)
+        .Stored(TStoredFn(&TVQCalendar::DateStored));
     P.Property("Options", &TVQCalendar::Options, &TVQCalendar::SetOptions).Default(DefaultOptions);
     P.Property("ParentColor", &TVQCalendar::ParentColor, &TVQCalendar::SetParentColor)
         .Default(false);
@@ -54,7 +56,8 @@ VQ_PUBLISH(TVQCalendar) {
     P.Property("TabOrder", &TVQCalendar::TabOrder, &TVQCalendar::SetTabOrder).Default(-1);
     P.Property("TabStop", &TVQCalendar::TabStop, &TVQCalendar::SetTabStop).Default(true);
     P.Property("Visible", &TVQCalendar::Visible, &TVQCalendar::SetVisible).Default(true);
-    P.Property("Year", &TVQCalendar::Year, &TVQCalendar::SetYear);
+    P.Property("Year", &TVQCalendar::Year, &TVQCalendar::SetYear)
+        .Stored(TStoredFn(&TVQCalendar::DateStored));
     P.Event("OnClick", &TVQCalendar::OnClick, "TNotifyEvent");
     P.Event("OnChange", &TVQCalendar::OnChange, "TNotifyEvent");
     P.Event("OnDblClick", &TVQCalendar::OnDblClick, "TNotifyEvent");
@@ -89,6 +92,7 @@ TVQCalendar::TVQCalendar(TComponent* AOwner) : TCustomGrid(AOwner) {
     SetHeadingStyle(vqdShortName);
     SetOptions(DefaultOptions);
     SetDate(::Date());
+    FDateGiven = false; // today, whenever the calendar is made
 }
 
 TVQCalendar::~TVQCalendar() {
@@ -101,6 +105,7 @@ TVQCalendar::~TVQCalendar() {
 // Date and its parts
 
 void TVQCalendar::SetDate(TDateTime value) {
+    FDateGiven = true;
     if (value == FDate) return;
     FDate = value;
     UpdateFocusCell();
@@ -249,6 +254,10 @@ void TVQCalendar::SetHeadingColor(TColor value) {
 
 void TVQCalendar::SetHeadingFont(TFont* value) {
     FHeadingFont->Assign(value);
+}
+
+bool TVQCalendar::DateStored(const TObject* o) {
+    return static_cast<const TVQCalendar*>(o)->FDateGiven;
 }
 
 bool TVQCalendar::HeadingFontStored(const TObject* o) {
@@ -520,6 +529,7 @@ void TVQCalendar::Click() {
     } else {
         // The grid has already repainted the two cells.
         FDate = d;
+        FDateGiven = true;
         Change();
     }
 }

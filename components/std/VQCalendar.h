@@ -44,9 +44,11 @@ public:
     // moves the current cell, repaints at once and fires OnChange.
     TDateTime Date() const { return FDate; }
     void SetDate(TDateTime value);
-    // Parts of Date, always stored. Year outside 1..9999 raises EConvertError with Date kept;
-    // Month outside 1..12 and Day outside the current month are ignored; the day is clamped to
-    // the new month's length. Each write drops the time of day and fires OnChange on a change.
+    // Parts of Date, stored once a date was set or picked (not the today a calendar starts
+    // with, so that a description without a date shows the day it is read on). Year outside
+    // 1..9999 raises EConvertError with Date kept; Month outside 1..12 and Day outside the
+    // current month are ignored; the day is clamped to the new month's length. Each write
+    // drops the time of day and fires OnChange on a change.
     int Year() const;
     void SetYear(int value) { SetDatePart(1, value); }
     int Month() const;
@@ -129,9 +131,11 @@ private:
     void ApplyHeadingLines();
     TDateTime FirstOfMonth() const;
     static bool HeadingFontStored(const TObject* o);
+    static bool DateStored(const TObject* o);
 
     TVQAboutType FAbout = 0; // About: design-time only, never stored
     TDateTime FDate = 0;
+    bool FDateGiven = false;
     TVQCalendarAlignment FAlignment = vqcaCenter;
     TColor FGrayTextColor = clGrayText;
     TColor FHeadingColor = clBtnFace;

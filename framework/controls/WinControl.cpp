@@ -146,6 +146,8 @@ void TWinControl::SetFocus() {
 }
 
 int TWinControl::TabOrder() const {
+    // While a description is read, the place it asked for (taken up in Loaded).
+    if (Loading() && FLoadedTabOrder >= 0) return FLoadedTabOrder;
     if (!Parent()) return -1;
     const auto& list = Parent()->FTabList;
     return int(std::find(list.begin(), list.end(), this) - list.begin());

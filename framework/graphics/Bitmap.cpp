@@ -250,6 +250,7 @@ void TBitmap::LoadFromStream(const QByteArray& data) {
 
 QByteArray TBitmap::SaveToStream() const {
     if (Empty()) return {};
+    if (FEncoded.Pending()) return FEncoded.Bytes();
     const QImage& image = Pixels();
     QByteArray out;
     QBuffer buffer(&out);

@@ -56,7 +56,7 @@ public:
 
     void Draw(TCanvas* canvas, const TRect& rect) const override;
     // BMP or PNG data (anything Qt reads); saves as BMP. Well-formed BMP and PNG data is kept
-    // as it is until the pixels are first needed.
+    // as it is until the pixels are first needed, and until then saves as it came.
     void LoadFromStream(const QByteArray& data) override;
     QByteArray SaveToStream() const override;
 

@@ -37,6 +37,9 @@ public:
     // Keeps the bytes and returns true when they can wait; else keeps nothing.
     bool Keep(const QByteArray& data);
     bool Pending() const { return !FData.isEmpty(); }
+    // The bytes kept, empty once decoded: saving them again keeps a picture's own format (a
+    // 4-bit BMP stays one).
+    const QByteArray& Bytes() const { return FData; }
     void Clear() { FData.clear(); }
     // From the header: the size in pixels, and whether the pixels decode as one bit each.
     QSize Size() const { return FSize; }

@@ -236,6 +236,7 @@ void TImageList::UnRegisterChanges(TChangeLink* link) {
 }
 
 QByteArray TImageList::ImageData() const {
+    if (FStrip.Pending()) return FStrip.Bytes();
     Settle();
     if (FImages.empty()) return {};
     QImage strip(FWidth * Count(), FHeight, QImage::Format_ARGB32);

@@ -63,7 +63,8 @@ public:
     TNotifyEvent OnChange;
 
     // The strip of all images as PNG (empty for an empty list), and loading it back. A
-    // well-formed strip is cut into images when they are first needed.
+    // well-formed strip is cut into images when they are first needed, and saved as it came
+    // until then.
     QByteArray ImageData() const;
     void SetImageData(const QByteArray& value);
 

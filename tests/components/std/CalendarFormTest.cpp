@@ -177,17 +177,25 @@ TEST_F(CalendarFormTest, StoredDatePartsApplyInPublishedOrder) {
     Year = 2021
     HeadingStyle = vqdLongName
   end
+  object Today: TVQCalendar
+  end
 end
 )");
     auto* cal = dynamic_cast<TVQCalendar*>(form->FindComponent("Cal"));
     ASSERT_NE(cal, nullptr);
     EXPECT_EQ(cal->Date(), EncodeDate(2021, 2, 20));
-    // Without vqcoUseHeadingFont the heading font is not written; the date parts always are.
-    const std::string text = TFormWriter::Write(form.get());
+    // Without vqcoUseHeadingFont the heading font is not written; the date parts are when a
+    // date was given, and the today a calendar starts with is not.
+    std::string text = TFormWriter::Write(form.get());
     EXPECT_EQ(text.find("HeadingFont"), std::string::npos);
+    EXPECT_EQ(text.find("Day = "), text.rfind("Day = "));
     EXPECT_NE(text.find("Day = 20"), std::string::npos);
     EXPECT_NE(text.find("Month = 2"), std::string::npos);
     EXPECT_NE(text.find("Year = 2021"), std::string::npos);
     EXPECT_NE(text.find("StartOfWeek = vqdSunday"), std::string::npos);
     EXPECT_NE(text.find("HeadingStyle = vqdLongName"), std::string::npos);
+    auto* today = dynamic_cast<TVQCalendar*>(form->FindComponent("Today"));
+    today->SetDay(today->Day() == 1 ? 2 : 1);
+    text = TFormWriter::Write(form.get());
+    EXPECT_NE(text.find("Day = "), text.rfind("Day = "));
 }

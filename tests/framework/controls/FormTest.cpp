@@ -136,6 +136,28 @@ void WhenModal(std::function<void()> f) {
 
 } // namespace
 
+TEST(FormReading, TabOrderWhileLoadingIsThePlaceAskedFor) {
+    // A tree built in the loading state (as the reader builds one) writes the tab orders it was
+    // given, not the places its children hold before Loaded sorts them.
+    TForm form(nullptr);
+    form.BeginLoading();
+    auto* first = new TEdit(&form);
+    auto* second = new TEdit(&form);
+    for (TEdit* e : {first, second}) {
+        e->BeginLoading();
+        e->SetParent(&form);
+    }
+    first->SetTabOrder(5);
+    second->SetTabOrder(0);
+    EXPECT_EQ(first->TabOrder(), 5);
+    EXPECT_NE(TFormWriter::Write(&form).find("TabOrder = 5"), std::string::npos);
+    for (TComponent* c : {static_cast<TComponent*>(&form), static_cast<TComponent*>(first),
+                          static_cast<TComponent*>(second)})
+        c->Loaded();
+    EXPECT_EQ(first->TabOrder(), 1);
+    EXPECT_EQ(second->TabOrder(), 0);
+}
+
 TEST(FormReading, BuildsTheControlTreeFromText) {
     auto form = MakeLogin();
     ASSERT_TRUE(form->NameEd && form->OkBt && form->CancelBt && form->NameLb);

@@ -68,6 +68,27 @@ TEST(BitmapTest, StreamRoundTripKeepsPixelsAndDepth) {
     EXPECT_EQ(monoBack.Image(), mono->Image());
 }
 
+TEST(BitmapTest, SavesTheBytesItWasLoadedFromUntilItsPixelsAreNeeded) {
+    // An 8-bit indexed BMP: re-encoding it would make it 24 or 32 bits a pixel.
+    QImage indexed(4, 2, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(0, 0, 128), qRgb(255, 255, 0)});
+    indexed.fill(1);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(indexed.save(&buffer, "BMP"));
+
+    TBitmap bmp;
+    bmp.LoadFromStream(bytes);
+    EXPECT_EQ(bmp.SaveToStream(), bytes);
+    bmp.Canvas()->SetPixels(0, 0, clRed); // now the pixels are the content
+    EXPECT_NE(bmp.SaveToStream(), bytes);
+    TBitmap back;
+    back.LoadFromStream(bmp.SaveToStream());
+    EXPECT_EQ(back.Canvas()->Pixels(0, 0), clRed);
+    EXPECT_EQ(back.Canvas()->Pixels(1, 0), clYellow);
+}
+
 TEST(BitmapTest, UnreadableDataRaisesAndKeepsTheContent) {
     TBitmap bmp(2, 2);
     bmp.Canvas()->SetPixels(0, 0, clRed);
