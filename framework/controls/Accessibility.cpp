@@ -128,6 +128,11 @@ void Defer(TControl* c, std::function<void()> f) {
     });
 }
 
+bool IsScrollBarFrame(const QObject* object) {
+    return object && object->isWidgetType() &&
+           object->objectName().startsWith(QLatin1String("qt_scrollarea_"));
+}
+
 constexpr TAccActionItem AllActions[] = {aaPress, aaIncrease, aaDecrease, aaShowMenu, aaSetFocus};
 
 } // namespace
@@ -142,6 +147,10 @@ public:
     ~TControlAccessible() override { TrimItems(0); }
 
     static QAccessibleInterface* Factory(const QString&, QObject* object) {
+        // The viewport and scroll bar frames of a native scroll area are sections, not
+        // unnamed fillers.
+        if (IsScrollBarFrame(object))
+            return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Section);
         TControl* c = TControl::ControlOfOwnWidget(object);
         if (!c || c->AccRole() == arDefault) return nullptr;
         return new TControlAccessible(static_cast<QWidget*>(object));
@@ -379,7 +388,8 @@ public:
         return st;
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
+        if (t == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
         if (t == QAccessible::TableCellInterface && Data().Row >= 0)
             return static_cast<QAccessibleTableCellInterface*>(this);
         return nullptr;
@@ -458,6 +468,12 @@ void TControl::AccWidgetCreated(QWidget* widget) {
     TControl* c = ControlOfOwnWidget(widget);
     if (iface && c && c->AccRole() != arDefault && !dynamic_cast<TControlAccessible*>(iface))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+    // A scroll area's frames were asked for before they had their names.
+    for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (IsScrollBarFrame(child))
+            if (QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(child);
+                frame && frame->role() == QAccessible::Client)
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(frame));
 }
 
 void TControl::AccSchedule() {

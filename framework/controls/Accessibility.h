@@ -5,11 +5,9 @@
 // virtual functions; the framework turns the answers into Qt's accessibility interfaces and
 // announces changes, so no component touches Qt's accessibility classes.
 
-#include "framework/system/Set.h"
 #include "framework/system/Exceptions.h"
+#include "framework/system/Set.h"
 #include "framework/system/Types.h"
-
-
 
 // arDefault: the control's Qt widget answers for itself (a native edit or push button).
 enum TAccRole : uint8_t {
