@@ -4,7 +4,8 @@ VQ_BUILD_PACKAGES=(cmake ninja-build ccache g++ qt6-base-dev libgl-dev libfontco
                    libxcb-keysyms1-dev libxkbcommon-dev fonts-liberation fonts-liberation2 lld)
 VQ_TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 xvfb xauth xdotool
                   trayer openbox wmctrl x11-utils desktop-file-utils imagemagick dbus-daemon
-                  doxygen dpkg-dev file lintian make pkg-config weston qt6-wayland)
+                  doxygen dpkg-dev file lintian make pkg-config weston qt6-wayland
+                  at-spi2-core python3-pyatspi)
 VQ_DEMO_PACKAGES=(xvfb xauth imagemagick)
 
 ensure_packages() {

@@ -188,3 +188,7 @@ void TVQAnimImage::Paint() {
     }
     FImageList->Draw(canvas, x, y, FIndex);
 }
+
+TAccStates TVQAnimImage::AccStates() const {
+    return FAnimate ? TAccStates{asAnimated} : TAccStates{};
+}

@@ -68,6 +68,8 @@ public:
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
 
 protected:
+    TAccRole AccRole() const override { return arAnimation; }
+    TAccStates AccStates() const override;
     // One timer tick: the next frame, back to 0 after the last.
     virtual void FrameStep();
     virtual void ImageListChanged();

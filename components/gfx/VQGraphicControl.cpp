@@ -99,3 +99,8 @@ void TVQGraphicControl::PaintRequest(QPainter* DC) {
     canvas->IntersectClipRect(GetInnerRect());
     Paint();
 }
+
+String TVQGraphicControl::AccName() const {
+    const String caption = TControl::AccName();
+    return caption.isEmpty() ? TControl::AccDescription() : caption;
+}

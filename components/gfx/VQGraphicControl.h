@@ -30,6 +30,8 @@ public:
     TVQAboutType FAbout = 0;
 
 protected:
+    // A graphic named by its caption, or by its hint when it has none.
+    String AccName() const override;
     // BorderSpace: 0; pixels between the control's edge and the content on all four sides
     // (the border stays at the edge). A change calls BorderChanged.
     uint32_t BorderSpace() const { return FBorderSpace; }

@@ -210,3 +210,9 @@ void TVQMeter::DrawLED(TCanvas* ACanvas, const TRect& R, int APercent) {
         if (block.Right > block.Left && block.Bottom > block.Top) ACanvas->FillRect(block);
     }
 }
+
+bool TVQMeter::AccValue(TAccValue& v) const {
+    v = {double(FValue), double(std::min(FMinValue, FMaxValue)),
+         double(std::max(FMinValue, FMaxValue)), 1};
+    return true;
+}

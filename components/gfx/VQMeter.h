@@ -67,6 +67,9 @@ public:
     TVQMDrawMeterEvent OnDrawMeter;     // vqmsOwnerDraw paints: the interior is the handler's
 
 protected:
+    // A progress bar over Value, MinValue and MaxValue.
+    TAccRole AccRole() const override { return arProgressBar; }
+    bool AccValue(TAccValue& v) const override;
     void Paint() override;
     void FontChanged() override;
     // The colour for a percentage: MeterColor, or what OnSelectColor makes of it.

@@ -533,3 +533,18 @@ void TVQCalendar::Click() {
         Change();
     }
 }
+
+String TVQCalendar::AccName() const {
+    return FormatDateTime(QStringLiteral("mmmm yyyy"), FDate);
+}
+
+TAccStates TVQCalendar::AccStates() const {
+    TAccStates s = TCustomGrid::AccStates();
+    if (FOptions.Contains(vqcoReadOnly)) s.Include(asReadOnly);
+    return s;
+}
+
+String TVQCalendar::AccCellName(int ACol, int ARow) const {
+    if (ARow == 0) return LongDayNames(((int(FStartOfWeek) + ACol) % 7 + 7) % 7 + 1);
+    return FormatDateTime(LongDateFormat(), CellToDate(ACol, ARow));
+}

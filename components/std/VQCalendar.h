@@ -113,6 +113,11 @@ public:
 
 protected:
     void PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    // A table named by its month and year: the heading row holds the long day names, each
+    // cell its date in the long date format.
+    String AccName() const override;
+    TAccStates AccStates() const override;
+    String AccCellName(int ACol, int ARow) const override;
     bool CanSelectCell(int ACol, int ARow) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool CanResize(int& NewWidth, int& NewHeight) override;

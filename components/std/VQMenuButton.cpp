@@ -124,3 +124,9 @@ void TVQMenuButton::DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState
         DrawArrow(canvas, x, y, clBtnShadow);
     }
 }
+
+TAccStates TVQMenuButton::AccStates() const {
+    TAccStates s{asHasPopup};
+    if (FDroppedDown) s.Include(asPressed);
+    return s;
+}

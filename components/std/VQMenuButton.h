@@ -41,6 +41,11 @@ public:
     void ItemChosen(int id);
 
 protected:
+    // A button with a popup; pressing it drops the menu down.
+    TAccRole AccRole() const override { return arMenuButton; }
+    TAccStates AccStates() const override;
+    TAccActions AccActions() const override { return {aaPress, aaShowMenu}; }
+    void AccDoAction(TAccActionItem) override { Click(); }
     void DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 

@@ -16,6 +16,9 @@ public:
     void SetAutoSize(bool value);
 
 protected:
+    // Static text: the plain text of the rich text.
+    TAccRole AccRole() const override { return arStaticText; }
+    String AccName() const override { return DocumentText(); }
     // The handler OnResizeRequest starts with: applies the requested bounds (one size change,
     // which requests no further resize). Assigning OnResizeRequest replaces it.
     virtual void ResizeRequest(const TRect& R);

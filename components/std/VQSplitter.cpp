@@ -8,6 +8,7 @@
 #include "framework/system/MathUtils.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <utility>
 
@@ -79,6 +80,8 @@ TVQSplitter::TVQSplitter(TComponent* AOwner)
     // controls behind it are not painted on every move of the bar.
     FControlStyle.Include(csOpaque);
     SetBounds(Left(), Top(), 300, 200);
+    // The bar can be moved from the keyboard.
+    SetTabStop(true);
     // Descriptions holding splitters must be able to create their panes by name.
     RegisterClassesOnce<TVQPane>();
     FCapture.OnLost = [this] { CaptureLost(); };
@@ -252,7 +255,73 @@ void TVQSplitter::Resize() {
 
 void TVQSplitter::Paint() {
     Canvas()->FillRectColor(ClientRect(), Color());
+    if (Focused()) Canvas()->DrawFocusRect(FBarRect);
     Fire(OnPaint, this);
+}
+
+// Keyboard -------------------------------------------------------------------------------------
+
+bool TVQSplitter::WantsKey(uint16_t key) const {
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+        return true;
+    default:
+        return TCustomControl::WantsKey(key);
+    }
+}
+
+void TVQSplitter::KeyDown(uint16_t& Key, TShiftState Shift) {
+    const TLifeToken alive = LifeToken();
+    TCustomControl::KeyDown(Key, Shift);
+    if (!alive || FDrag != TDrag::Idle) return;
+    int step = 0;
+    switch (Key) {
+    case VK_LEFT:
+    case VK_UP:
+        step = -1;
+        break;
+    case VK_RIGHT:
+    case VK_DOWN:
+        step = 1;
+        break;
+    case VK_PRIOR:
+        step = -10;
+        break;
+    case VK_NEXT:
+        step = 10;
+        break;
+    default:
+        return;
+    }
+    Key = 0;
+    SetPosition(ClampedPosition(int64_t(FPosition) + step));
+}
+
+void TVQSplitter::DoEnter() {
+    TCustomControl::DoEnter();
+    Invalidate();
+}
+
+void TVQSplitter::DoExit() {
+    TCustomControl::DoExit();
+    Invalidate();
+}
+
+bool TVQSplitter::AccValue(TAccValue& v) const {
+    v.Value = FPosition;
+    v.Min = Pane1MinSize();
+    v.Max = std::max<double>(v.Min, ClampedPosition(INT32_MAX));
+    v.Step = 1;
+    return true;
+}
+
+void TVQSplitter::AccSetValue(double value) {
+    SetPosition(ClampedPosition(int64_t(std::llround(value))));
 }
 
 // Dragging ------------------------------------------------------------------------------------

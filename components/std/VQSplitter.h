@@ -71,7 +71,18 @@ public:
     // bar, would otherwise show over the panes and their children too, which inherit it.
     void PaneEntered();
 
+    // Focused, the arrow keys move the bar by a pixel and the Page keys by ten, clamped as a
+    // drag is, with the layout pass and OnResize a drag's release brings.
+    bool WantsKey(uint16_t key) const override;
+
 protected:
+    // A split pane whose value is Position, within the range the clamp allows.
+    TAccRole AccRole() const override { return arSplitter; }
+    bool AccValue(TAccValue& v) const override;
+    void AccSetValue(double value) override;
+    void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void DoEnter() override;
+    void DoExit() override;
     void AlignControls(TControl* AControl, TRect& Rect) override;
     void Resize() override;
     void Paint() override;

@@ -353,3 +353,7 @@ void TVQWizard::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == FFirstPage) FFirstPage = nullptr;
     if (AComponent == FActivePage) FActivePage = nullptr;
 }
+
+String TVQWizard::AccName() const {
+    return FActivePage ? FActivePage->AccName() : TCustomControl::AccName();
+}

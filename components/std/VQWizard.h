@@ -83,6 +83,9 @@ public:
 
 protected:
     friend class TVQWizardPage;
+    // A dialog named by the active page, whose name comes first.
+    TAccRole AccRole() const override { return arDialog; }
+    String AccName() const override;
     // The active page was excluded: the next included page takes over, else the previous
     // one, else none.
     virtual void PageExcluded(TVQWizardPage* Page);

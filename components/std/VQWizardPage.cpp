@@ -87,3 +87,16 @@ bool TVQWizardPage::DoneQuery() {
     Fire(OnDoneQuery, this, done);
     return done;
 }
+
+String TVQWizardPage::AccName() const {
+    const String caption = TCustomControl::AccName();
+    if (!caption.isEmpty()) return caption;
+    for (int i = 0; i < ControlCount(); ++i) {
+        const TControl* c = Controls(i);
+        if (c->Visible() && c->AccRole() == arStaticText) {
+            const String text = c->AccName().trimmed();
+            if (!text.isEmpty()) return text.section(u'\n', 0, 0);
+        }
+    }
+    return caption;
+}

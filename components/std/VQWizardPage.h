@@ -38,6 +38,10 @@ public:
 
     void SetParent(TWinControl* value) override;
 
+    // A page named by its caption, or by its first text when it has none (the heading).
+    TAccRole AccRole() const override { return arPropertyPage; }
+    String AccName() const override;
+
 private:
     friend class TVQWizard;
     TVQAboutType FAbout = 0;

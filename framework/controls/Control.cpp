@@ -68,6 +68,15 @@ TControl* TControl::ControlOfWidget(QWidget* widget) {
     return nullptr;
 }
 
+TControl* TControl::ControlOfOwnWidget(const QObject* widget) {
+    if (!widget || !widget->isWidgetType()) return nullptr;
+    for (QObject* child : widget->children()) {
+        const auto* link = dynamic_cast<const TControlWidgetLink*>(child);
+        if (link && link->FControl) return link->FControl;
+    }
+    return nullptr;
+}
+
 const TEnumInfo* BorderStyleInfo() {
     static const TEnumInfo info("TBorderStyle", EnumInfo<TFormBorderStyle>(), bsNone, bsSingle);
     return &info;
@@ -466,6 +475,7 @@ void TControl::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TControl::Invalidate() {
     if (QWidget* w = Widget()) w->update();
+    AccSchedule();
 }
 
 void TControl::Update() {
@@ -570,6 +580,7 @@ void TControl::CreateWnd() {
     UpdateWidgetColor();
     UpdateToolTip();
     ApplyCursor();
+    AccWidgetCreated(w);
     if (FParent) w->setVisible(FVisible);
 }
 
@@ -594,6 +605,8 @@ void TControl::DestroyWnd() {
 bool TControl::WidgetEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::Paint:
+        // Parts repainted on their own (a calendar cell) pass no Invalidate.
+        AccSchedule();
         return PaintWidget(Widget(), event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

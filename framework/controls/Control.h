@@ -10,6 +10,7 @@
 // it goes to Application->HandleException(control).
 
 #include "framework/classes/Component.h"
+#include "framework/controls/Accessibility.h"
 #include "framework/controls/Cursors.h"
 #include "framework/controls/Keys.h"
 #include "framework/graphics/Font.h"
@@ -28,6 +29,8 @@ class TWinControl;
 class TForm;
 class TPopupMenu;
 class TControlWidgetLink;
+class TControlAccessible;
+class TControlItemAccessible;
 
 VQ_ENUM(TAlign, uint8_t, alNone, alTop, alBottom, alLeft, alRight, alClient)
 VQ_ENUM(TMouseButton, uint8_t, mbLeft, mbRight, mbMiddle)
@@ -212,6 +215,8 @@ public:
     bool Dragging() const;
     // The control owning widget or the nearest of its parents; nullptr when none does.
     static TControl* ControlOfWidget(QWidget* widget);
+    // The control whose own window widget is; nullptr for any other widget.
+    static TControl* ControlOfOwnWidget(const QObject* widget);
 
     bool HasParent() const override { return FParent != nullptr; }
     TComponent* GetParentComponent() const override;
@@ -223,6 +228,32 @@ public:
     static bool IsColorStored(const TObject* o);
     static bool IsFontStored(const TObject* o);
     static bool IsShowHintStored(const TObject* o);
+
+    // Accessibility: what a screen reader learns of the control (see Accessibility.h). The
+    // framework asks these when it is asked, and after every repaint request compares name,
+    // states, value and the focused and selected items with what it announced last, announcing
+    // what changed. Defaults: a control painted by the framework is a graphic (a windowed one a
+    // section), named by its caption without the accelerator; a native widget answers itself.
+    virtual TAccRole AccRole() const;
+    virtual String AccName() const;
+    // Default: the short hint.
+    virtual String AccDescription() const;
+    // States beyond those the widget shows itself (focus, disabled, invisible).
+    virtual TAccStates AccStates() const { return {}; }
+    // A value and its range; false when the control has none.
+    virtual bool AccValue(TAccValue&) const { return false; }
+    virtual void AccSetValue(double) {}
+    virtual TAccActions AccActions() const { return {}; }
+    virtual void AccDoAction(TAccActionItem) {}
+    // Items drawn by the control itself, in reading order.
+    virtual int AccItemCount() const { return 0; }
+    virtual TAccItem AccItem(int) const { return {}; }
+    // The item's default action (choose the date, show the page).
+    virtual void AccItemAction(int) {}
+    // Items as a table (see TAccTable); false when they are not one.
+    virtual bool AccTableShape(TAccTable&) const { return false; }
+    // Announces a change now rather than after the next repaint request.
+    void AccChanged();
 
     // Events; each fires only when assigned.
     TNotifyEvent OnClick;        // a click (mouse release on the control, or the button's)
@@ -269,6 +300,7 @@ protected:
     virtual void ParentColorChanged();
     virtual void ParentShowHintChanged();
     virtual String GetText() const { return FText; }
+
     // Paints the control into its widget; the widget's paint event calls it. True when it
     // painted (the widget's own painting is then skipped). Default: nothing.
     virtual bool PaintWidget(QWidget* widget, QEvent* event);
@@ -319,6 +351,15 @@ private:
     friend class TForm;
     friend class TControlWidgetLink;
     friend class TDragSession;
+    friend class TControlAccessible;
+    friend class TControlItemAccessible;
+    // Compares what a reader would hear now with the last announcement, and announces changes.
+    void AccCheck();
+    void AccSchedule();
+    // Installs the framework's accessibility and drops what Qt made for the widget before it
+    // was the control's.
+    static void AccWidgetCreated(QWidget* widget);
+    TAccSnapshot FAcc;
     void FontObjectChanged();
     bool DispatchMouse(QEvent* event);
     // Mouse input of a drag's source; true when the drag consumed it.

@@ -667,3 +667,13 @@ void TForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent
             if (TComponent* c = Components(i); !c->HasParent()) proc(c);
     TWinControl::GetChildren(proc, root);
 }
+
+TAccRole TForm::AccRole() const {
+    return FBorderStyle == bsDialog ? arDialog : arWindow;
+}
+
+TAccStates TForm::AccStates() const {
+    TAccStates s;
+    if (Modal()) s.Include(asModal);
+    return s;
+}

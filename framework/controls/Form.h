@@ -129,6 +129,10 @@ public:
     bool DoAccelerator(QChar ch) override;
 
 protected:
+    // A dialog frame reads as a dialog, any other as a window; both are named by Caption.
+    TAccRole AccRole() const override;
+    String AccName() const override { return Caption(); }
+    TAccStates AccStates() const override;
     TRect BorderInsets() const override;
     TPoint WidgetClientOffset() const override;
     // A borderless form may keep a one-pixel frame of its own (a drop-down window's thin

@@ -525,3 +525,13 @@ bool TWinControl::WidgetEvent(QEvent* event) {
         return TControl::WidgetEvent(event);
     }
 }
+
+TAccRole TWinControl::AccRole() const {
+    return PlainWidget() ? arSection : arDefault;
+}
+
+TAccStates TWinControl::AccStates() const {
+    TAccStates s;
+    if (PlainWidget() && FTabStop) s.Include(asFocusable);
+    return s;
+}

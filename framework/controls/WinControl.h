@@ -78,6 +78,9 @@ public:
     virtual bool DialogKeyTarget(uint16_t key, bool focused);
 
 protected:
+    // A window the framework paints is a section of its parent (panels, pages, panes).
+    TAccRole AccRole() const override;
+    TAccStates AccStates() const override;
     // The classic layout: top, bottom, left, right, client, each group in child order, within
     // Rect (the client rectangle after AdjustClientRect). AControl is the one that asked.
     virtual void AlignControls(TControl* AControl, TRect& Rect);

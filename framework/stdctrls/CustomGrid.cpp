@@ -798,3 +798,52 @@ void TCustomGrid::DoExit() {
     InvalidateCell(FCurrent.X, FCurrent.Y);
     inherited::DoExit();
 }
+
+bool TCustomGrid::AccTableShape(TAccTable& shape) const {
+    shape.HeadingRow = FFixedRows > 0;
+    shape.Cols = ColCount();
+    shape.Rows = RowCount() - FFixedRows;
+    return true;
+}
+
+int TCustomGrid::AccItemCount() const {
+    return (FFixedRows > 0 ? ColCount() : 0) + (RowCount() - FFixedRows) * ColCount();
+}
+
+TAccItem TCustomGrid::AccItem(int index) const {
+    TAccItem item;
+    const int cols = ColCount();
+    if (cols <= 0) return item;
+    int col, row;
+    if (FFixedRows > 0 && index < cols) {
+        col = index;
+        row = 0;
+        item.Role = arColumnHeader;
+        item.Row = -1;
+    } else {
+        const int cell = index - (FFixedRows > 0 ? cols : 0);
+        col = cell % cols;
+        row = FFixedRows + cell / cols;
+        item.Role = arCell;
+        item.Row = row - FFixedRows;
+        item.States.Include(asSelectable);
+        if (Selection().Contains(col, row)) item.States.Include(asSelected);
+        if (FCurrent == TGridCoord{col, row}) item.States.Include(asFocused);
+    }
+    item.Col = col;
+    item.Name = AccCellName(col, row);
+    item.Bounds = CellRect(col, row);
+    if (item.Bounds.Width() <= 0 || item.Bounds.Height() <= 0) item.States.Include(asInvisible);
+    return item;
+}
+
+void TCustomGrid::AccItemAction(int index) {
+    const int cols = ColCount();
+    const int cell = index - (FFixedRows > 0 ? cols : 0);
+    if (cols <= 0 || cell < 0) return;
+    const int col = cell % cols, row = FFixedRows + cell / cols;
+    if (row >= RowCount() || col < FFixedCols) return;
+    const TLifeToken alive = LifeToken();
+    FocusCell(col, row, true);
+    if (alive) Click();
+}

@@ -128,6 +128,16 @@ public:
 protected:
     // Paints one cell into ARect (without its lines).
     virtual void PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState);
+    // A table: the first fixed row is its heading row, the other rows are its cells; the
+    // current cell is focused, the selection selected, and pressing a cell picks it as a click
+    // would. AccCellName names a cell (ARow 0 is the heading row when there is one).
+    TAccRole AccRole() const override { return arTable; }
+    TAccStates AccStates() const override { return {asFocusable}; }
+    bool AccTableShape(TAccTable& shape) const override;
+    int AccItemCount() const override;
+    TAccItem AccItem(int index) const override;
+    void AccItemAction(int index) override;
+    virtual String AccCellName(int, int) const { return {}; }
     // Asked before the current cell moves by mouse or keyboard; false keeps it where it is.
     virtual bool CanSelectCell(int ACol, int ARow);
 

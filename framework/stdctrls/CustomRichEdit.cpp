@@ -751,3 +751,7 @@ void TCustomRichEdit::ApplyPalette() {
     }
     e->setPalette(pal);
 }
+
+String TCustomRichEdit::DocumentText() const {
+    return Document()->toPlainText();
+}

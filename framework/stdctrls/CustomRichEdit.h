@@ -67,6 +67,8 @@ public:
     TLines* Lines() const { return FLines.get(); }
     void SetLines(TStrings* value);
     // The document, made if need be, with content kept back by DeferContent read into it first.
+    // The content as plain text, paragraphs on lines of their own.
+    String DocumentText() const;
     QTextDocument* Document() const {
         EnsureDocument();
         SettleContent();

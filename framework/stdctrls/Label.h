@@ -39,6 +39,7 @@ public:
 
 protected:
     void Paint() override;
+    TAccRole AccRole() const override { return arStaticText; }
     void TextChanged() override;
     void FontChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;

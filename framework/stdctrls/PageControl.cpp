@@ -561,3 +561,35 @@ void TPageControl::PaintScrollButtons(QPainter& p, QWidget* widget) {
                              &opt, &p, widget);
     }
 }
+
+TTabSheet* TPageControl::AccPage(int index) const {
+    for (TTabSheet* p : FPages)
+        if (p->TabVisible() && index-- == 0) return p;
+    return nullptr;
+}
+
+String TPageControl::AccName() const {
+    return FActivePage ? StripAccelerator(FActivePage->Caption()) : String();
+}
+
+int TPageControl::AccItemCount() const {
+    return int(std::count_if(FPages.begin(), FPages.end(),
+                             [](const TTabSheet* p) { return p->TabVisible(); }));
+}
+
+TAccItem TPageControl::AccItem(int index) const {
+    TAccItem item;
+    TTabSheet* page = AccPage(index);
+    if (!page) return item;
+    item.Role = arPageTab;
+    item.Name = StripAccelerator(page->Caption());
+    item.Bounds = TabRect(page);
+    item.States = {asSelectable, asFocusable};
+    if (page == FActivePage) item.States += TAccStates{asSelected, asFocused};
+    if (item.Bounds.Width() <= 0) item.States.Include(asInvisible);
+    return item;
+}
+
+void TPageControl::AccItemAction(int index) {
+    if (TTabSheet* page = AccPage(index)) ChangeActivePage(page);
+}

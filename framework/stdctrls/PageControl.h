@@ -65,6 +65,13 @@ public:
     void Loaded() override;
 
 protected:
+    // A page tab list: the visible tabs are its items, then the pages.
+    TAccRole AccRole() const override { return arPageTabList; }
+    String AccName() const override;
+    TAccStates AccStates() const override { return {asFocusable}; }
+    int AccItemCount() const override;
+    TAccItem AccItem(int index) const override;
+    void AccItemAction(int index) override;
     virtual bool CanChange();
     virtual void Change();
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -80,6 +87,8 @@ protected:
 
 private:
     friend class TTabSheet;
+    // The page of the index-th visible tab; nullptr when there is none.
+    TTabSheet* AccPage(int index) const;
     struct TTab {
         TTabSheet* Page;
         QRect Rect;

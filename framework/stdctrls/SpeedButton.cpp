@@ -192,3 +192,10 @@ void TSpeedButton::Paint() {
     FGlyph.Draw(canvas, TRect{0, 0, Width(), Height()}, TPoint{shift, shift}, Caption(), FLayout,
                 FMargin, FSpacing, state);
 }
+
+TAccStates TSpeedButton::AccStates() const {
+    TAccStates s;
+    if (FGroupIndex != 0) s.Include(asCheckable);
+    if (FDown) s.Include(FGroupIndex != 0 ? asChecked : asPressed);
+    return s;
+}

@@ -39,6 +39,10 @@ public:
     bool Pressed() const { return FState == bsDown && !FDown; }
 
 protected:
+    TAccRole AccRole() const override { return arPushButton; }
+    TAccStates AccStates() const override;
+    TAccActions AccActions() const override { return {aaPress}; }
+    void AccDoAction(TAccActionItem) override { Click(); }
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

@@ -33,6 +33,7 @@ public:
     void ArrangeButtons();
 
 protected:
+    TAccRole AccRole() const override { return arToolBar; }
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Resize() override;
     void FontChanged() override;

@@ -236,3 +236,10 @@ void TToolButton::Paint() {
         p->drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, Caption());
     }
 }
+
+TAccStates TToolButton::AccStates() const {
+    TAccStates s;
+    if (FStyle == tbsCheck) s.Include(asCheckable);
+    if (FDown) s.Include(FStyle == tbsCheck ? asChecked : asPressed);
+    return s;
+}

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QTimer>
+#include <cmath>
 
 namespace {
 // Held buttons repeat after this delay, then at the interval.
@@ -182,4 +183,19 @@ void TUpDown::Paint() {
         canvas->Pen()->SetColor(color);
         canvas->Polygon(tri);
     }
+}
+
+bool TUpDown::AccValue(TAccValue& v) const {
+    v = {double(FPosition), double(std::min(FMin, FMax)), double(std::max(FMin, FMax)),
+         double(FIncrement)};
+    return true;
+}
+
+void TUpDown::AccSetValue(double value) {
+    SetPosition(int(std::lround(value)));
+}
+
+void TUpDown::AccDoAction(TAccActionItem action) {
+    if (action == aaIncrease) Step(btNext);
+    if (action == aaDecrease) Step(btPrev);
 }

@@ -49,6 +49,12 @@ public:
 
 protected:
     void Paint() override;
+    // A spin button over Position; increase and decrease step as the arrows do.
+    TAccRole AccRole() const override { return arSpinButton; }
+    bool AccValue(TAccValue& v) const override;
+    void AccSetValue(double value) override;
+    TAccActions AccActions() const override { return {aaIncrease, aaDecrease}; }
+    void AccDoAction(TAccActionItem action) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
