@@ -3,6 +3,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/ModalSession.h"
+#include "framework/controls/Screen.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -115,7 +116,8 @@ void FillList() {
 void PlaceBesideTheAskingWindow(QWidget* viewer) {
     // Help is asked for from the window in use, the one a modal window would belong to.
     const QWidget* asking = TModalSession::Owner(viewer);
-    if (!asking || !asking->isVisible()) return;
+    // Where the compositor places windows the asking window's place is not known.
+    if (!asking || !asking->isVisible() || !TScreen::PlacesWindows()) return;
     const QRect frame = asking->frameGeometry();
     QSize size = viewer->frameGeometry().size();
     // Before its first showing the viewer's frame is unknown; the window manager gives it the

@@ -7,12 +7,15 @@
 #include "NotifierWatcher.h"
 
 #include "app/DemoProgram.h"
+#include "app/Form3.h"
 #include "app/Form5.h"
 #include "app/MainForm.h"
 #include "components/dialogs/VQCalPop/VQCalendarFm.h"
 #include "components/dialogs/VQCalPop/VQCalendarPopup.h"
 #include "components/std/VQHotKey.h"
+#include "components/std/VQMenuButton.h"
 #include "components/std/VQShellFunctions.h"
+#include "components/std/VQSplitter.h"
 #include "components/std/VQTrayIcon.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
@@ -266,6 +269,44 @@ TEST_F(WaylandE2E, CalendarPopupOpensBelowItsButtonAndClosesOnAClickElsewhere) {
     Click(open);
     EXPECT_EQ(steps, QStringList({"open", "closed"}));
     EXPECT_EQ(Log, QStringList());
+}
+
+TEST_F(WaylandE2E, MenuButtonMenuIsAPopupOfItsWindowAndTheSplitterDrags) {
+    Start();
+    TControl* open = Named(MainFm, "Form3Bt");
+    ASSERT_NE(open, nullptr);
+    ShowPageOf(open);
+    QStringList steps;
+    Then([&] {
+        ASSERT_TRUE(WaitUntil([] { return Form3Fm->Widget()->windowHandle()->isExposed(); }));
+        Focus(Form3Fm);
+        QWidget* button = Form3Fm->VQMenuButton1->Widget();
+        Then([&] {
+            auto* menu = QApplication::activePopupWidget();
+            ASSERT_NE(menu, nullptr);
+            EXPECT_TRUE(WaitUntil([&] { return menu->windowHandle()->isExposed(); }));
+            EXPECT_EQ(menu->windowHandle()->transientParent(), Form3Fm->Widget()->windowHandle());
+            EXPECT_NEAR(menu->geometry().top(),
+                        button->mapToGlobal(QPoint(0, button->height())).y(), 1);
+            steps << "menu";
+            QTest::keyClick(menu, Qt::Key_Escape);
+        });
+        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().center());
+        QTest::mouseRelease(button, Qt::LeftButton, {}, button->rect().center());
+        // The bar follows the pointer while the button is held (the capture is the program's
+        // own, so a compositor's pointer focus does not matter).
+        TVQSplitter* splitter = Form3Fm->VQSplitter1;
+        const int before = splitter->Position();
+        QWindow* window = Form3Fm->Widget()->windowHandle();
+        const QPoint grip = splitter->Widget()->mapTo(Form3Fm->Widget(), QPoint(before + 1, 60));
+        QTest::mousePress(window, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(window, grip + QPoint(30, 0));
+        QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(30, 0));
+        if (splitter->Position() == before + 30) steps << "dragged";
+        Form3Fm->Widget()->windowHandle()->close();
+    });
+    Click(open);
+    EXPECT_EQ(steps, QStringList({"menu", "dragged"}));
 }
 
 TEST_F(WaylandE2E, HotKeysAndTrayWithoutPortalOrPanel) {

@@ -241,7 +241,7 @@ def captions(form_file):
             value = line[len("Caption ="):].strip()
             while value.endswith("+") or value == "":
                 i += 1
-                value = value.rstrip("+ ") + lines[i].strip()
+                value = value.rstrip("+ ") + " " + lines[i].strip()
             stack[-1]["caption"] = string_value(value)
         i += 1
     return [strip_accelerator(t) for t in texts if t.strip()]
