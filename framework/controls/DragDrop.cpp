@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Control.h"
+#include "framework/controls/Screen.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -64,7 +65,7 @@ public:
             if (std::abs(d.x()) > FThreshold || std::abs(d.y()) > FThreshold) Start(global);
             return;
         }
-        TControl* target = TargetAt(global);
+        TControl* target = TargetAt(global, FSourceAlive ? FSource : nullptr);
         if (target != Target()) {
             Leave();
             if (Current != this) return;
@@ -126,9 +127,20 @@ private:
         return TPoint{local.x() - off.X, local.y() - off.Y};
     }
 
-    // The enabled control under the mouse.
-    static TControl* TargetAt(QPoint global) {
-        TControl* c = TControl::ControlOfWidget(QApplication::widgetAt(global));
+    // The enabled control under the mouse. Where the compositor keeps window positions to
+    // itself, screen points say nothing about which window is under the pointer, and the
+    // pointer stays with the pressed window anyway: only the source's window is searched.
+    static TControl* TargetAt(QPoint global, TControl* source) {
+        QWidget* under = nullptr;
+        if (TScreen::PlacesWindows()) {
+            under = QApplication::widgetAt(global);
+        } else if (source && source->Widget()) {
+            QWidget* top = source->Widget()->window();
+            const QPoint local = top->mapFromGlobal(global);
+            if (top->rect().contains(local))
+                under = top->childAt(local) ? top->childAt(local) : top;
+        }
+        TControl* c = TControl::ControlOfWidget(under);
         while (c && !c->Enabled())
             c = c->Parent();
         return c;

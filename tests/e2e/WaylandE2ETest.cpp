@@ -9,9 +9,11 @@
 #include "app/DemoProgram.h"
 #include "app/Form3.h"
 #include "app/Form5.h"
+#include "app/Form7.h"
 #include "app/MainForm.h"
 #include "components/dialogs/VQCalPop/VQCalendarFm.h"
 #include "components/dialogs/VQCalPop/VQCalendarPopup.h"
+#include "components/std/VQCalendar.h"
 #include "components/std/VQHotKey.h"
 #include "components/std/VQMenuButton.h"
 #include "components/std/VQShellFunctions.h"
@@ -20,6 +22,7 @@
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/Screen.h"
+#include "framework/stdctrls/BitBtn.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/PageControl.h"
@@ -307,6 +310,34 @@ TEST_F(WaylandE2E, MenuButtonMenuIsAPopupOfItsWindowAndTheSplitterDrags) {
     });
     Click(open);
     EXPECT_EQ(steps, QStringList({"menu", "dragged"}));
+}
+
+TEST_F(WaylandE2E, DraggingOntoTheReadOnlyCalendarNamesTheCell) {
+    Start();
+    TControl* open = Named(MainFm, "Button3");
+    ASSERT_NE(open, nullptr);
+    ShowPageOf(open);
+    Then([&] {
+        ASSERT_TRUE(WaitUntil([] { return Form7Fm->Widget()->windowHandle()->isExposed(); }));
+        Focus(Form7Fm);
+        // "Drag Me!" onto a cell of the calendar, through the window as the compositor sends
+        // the pointer (it stays with the pressed window).
+        QWidget* form = Form7Fm->Widget();
+        QWindow* window = form->windowHandle();
+        QWidget* button = Form7Fm->BitBtn1->Widget();
+        const QPoint from = button->mapTo(form, button->rect().center());
+        int col = 0, row = 0;
+        TVQCalendar* cal = Form7Fm->VQCalendar1;
+        const QPoint cell = cal->Widget()->mapTo(form, QPoint(cal->Width() / 2, cal->Height() / 2));
+        ASSERT_TRUE(cal->CellAtPoint(TPoint{cal->Width() / 2, cal->Height() / 2}, col, row));
+        QTest::mousePress(window, Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 4; ++i)
+            QTest::mouseMove(window, from + (cell - from) * i / 4);
+        QTest::mouseRelease(window, Qt::LeftButton, {}, cell);
+        EXPECT_EQ(Log, QStringList{"box You dropped on: " + cal->CellText(col, row)});
+        window->close();
+    });
+    Click(open);
 }
 
 TEST_F(WaylandE2E, HotKeysAndTrayWithoutPortalOrPanel) {
