@@ -17,10 +17,10 @@
 #include "components/std/VQShellFunctions.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Application.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/Icon.h"
-#include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "framework/system/ResourceStrings.h"
 

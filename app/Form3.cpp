@@ -2,9 +2,9 @@
 
 #include "components/std/VQMenuButton.h"
 #include "components/std/VQSplitter.h"
+#include "framework/comctrls/ListView.h"
+#include "framework/comctrls/TreeView.h"
 #include "framework/controls/Dialogs.h"
-#include "framework/stdctrls/ListView.h"
-#include "framework/stdctrls/TreeView.h"
 
 TForm3Fm* Form3Fm = nullptr;
 

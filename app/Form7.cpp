@@ -1,12 +1,12 @@
 #include "app/Form7.h"
 
 #include "components/std/VQCalendar.h"
+#include "framework/comctrls/UpDown.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/WinGdi.h"
 #include "framework/stdctrls/BitBtn.h"
 #include "framework/stdctrls/Label.h"
-#include "framework/stdctrls/UpDown.h"
 
 TForm7Fm* Form7Fm = nullptr;
 

@@ -14,6 +14,8 @@
 #include "components/std/VQHotKey.h"
 #include "components/std/VQShellFunctions.h"
 #include "components/std/VQTrayIcon.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/comctrls/TabSheet.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/MenuItem.h"
@@ -21,8 +23,6 @@
 #include "framework/services/DesktopEntry.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Edit.h"
-#include "framework/stdctrls/PageControl.h"
-#include "framework/stdctrls/TabSheet.h"
 
 TMainFm* MainFm = nullptr;
 

@@ -3,7 +3,7 @@
 // an RTF document as bytes (each byte one character of the string). Form descriptions store the
 // content this way. The formatting rectangle always covers the whole window.
 
-#include "framework/stdctrls/CustomRichEdit.h"
+#include "framework/comctrls/CustomRichEdit.h"
 
 class TVQCustomRichEdit : public TCustomRichEdit {
     VQ_CLASS(TVQCustomRichEdit, TCustomRichEdit)

@@ -1,9 +1,9 @@
 #include "components/std/VQStdCmp.h"
 
 #include "framework/classes/ClassRegistry.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/MenuItem.h"
 #include "framework/controls/PopupMenu.h"
-#include "framework/stdctrls/ComCtrls.h"
 
 void RegisterVQStdCmpClasses() {
     RegisterClassesOf<TVQCalendar>();

@@ -6,9 +6,9 @@
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/ClassRegistry.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Application.h"
 #include "framework/graphics/Graphics.h"
-#include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 #include "framework/system/DateUtils.h"
 

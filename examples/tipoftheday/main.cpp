@@ -6,9 +6,9 @@
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/StringList.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Application.h"
 #include "framework/graphics/Graphics.h"
-#include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 
 #include <QApplication>

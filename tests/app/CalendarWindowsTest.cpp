@@ -8,11 +8,11 @@
 #include "components/dialogs/VQCalPop/VQCalPop.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQCalendar.h"
+#include "framework/comctrls/UpDown.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/stdctrls/BitBtn.h"
 #include "framework/stdctrls/CheckBox.h"
 #include "framework/stdctrls/Label.h"
-#include "framework/stdctrls/UpDown.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -6,9 +6,9 @@
 #include "app/DemoProgram.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
+#include "framework/comctrls/ListView.h"
+#include "framework/comctrls/TreeView.h"
 #include "framework/controls/Dialogs.h"
-#include "framework/stdctrls/ListView.h"
-#include "framework/stdctrls/TreeView.h"
 
 #include <QAction>
 #include <QApplication>

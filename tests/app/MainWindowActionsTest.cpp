@@ -13,14 +13,14 @@
 #include "app/OrderForm.h"
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQStdCmp.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/comctrls/TabSheet.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/stdctrls/BitBtn.h"
 #include "framework/stdctrls/CheckBox.h"
-#include "framework/stdctrls/PageControl.h"
 #include "framework/stdctrls/StdCtrls.h"
-#include "framework/stdctrls/TabSheet.h"
 
 #include <QFile>
 #include <QRegularExpression>

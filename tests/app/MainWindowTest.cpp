@@ -10,10 +10,10 @@
 #include "app/Form7.h"
 #include "app/MainForm.h"
 #include "app/OrderForm.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/comctrls/TabSheet.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Screen.h"
-#include "framework/stdctrls/PageControl.h"
-#include "framework/stdctrls/TabSheet.h"
 #include "support/QtPrinters.h"
 
 #include <QCoreApplication>

@@ -19,14 +19,14 @@
 #include "components/std/VQShellFunctions.h"
 #include "components/std/VQSplitter.h"
 #include "components/std/VQTrayIcon.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/comctrls/TabSheet.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
 #include "framework/controls/Screen.h"
 #include "framework/stdctrls/BitBtn.h"
 #include "framework/stdctrls/Button.h"
 #include "framework/stdctrls/CheckBox.h"
-#include "framework/stdctrls/PageControl.h"
-#include "framework/stdctrls/TabSheet.h"
 
 #include <QApplication>
 #include <QDBusMetaType>

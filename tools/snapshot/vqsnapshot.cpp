@@ -17,10 +17,10 @@
 #include "app/DemoProgram.h"
 #include "app/MainForm.h"
 #include "framework/classes/FormReader.h"
+#include "framework/comctrls/PageControl.h"
+#include "framework/comctrls/TabSheet.h"
 #include "framework/controls/Application.h"
 #include "framework/controls/Screen.h"
-#include "framework/stdctrls/PageControl.h"
-#include "framework/stdctrls/TabSheet.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,9 +3,9 @@
 #include "components/std/VQStdCmp.h"
 #include "framework/classes/FormReader.h"
 #include "framework/classes/FormWriter.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
-#include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/Label.h"
 #include "framework/stdctrls/StdCtrls.h"
 

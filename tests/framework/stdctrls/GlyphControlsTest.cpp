@@ -1,9 +1,8 @@
-// Speed buttons, glyph buttons, up-down arrows and multi-line hints: stepping and wrapping,
-// transparent glyph pixels, glyph placement, clicks, and what descriptions carry.
+// Speed buttons, glyph buttons and multi-line hints: transparent glyph pixels, glyph placement,
+// clicks, and what descriptions carry.
 #include "framework/classes/ClassRegistry.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Canvas.h"
-#include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/StdCtrls.h"
 
 #include <QTest>
@@ -18,16 +17,6 @@ const char* const kForm = R"(object F: TForm
   ClientWidth = 300
   ClientHeight = 200
   ShowHint = True
-  object Ud: TUpDown
-    Left = 200
-    Top = 10
-    Width = 14
-    Height = 20
-    Max = 2020
-    Position = 1981
-    Min = 1981
-    TabOrder = 0
-  end
   object Sb: TSpeedButton
     Left = 10
     Top = 10
@@ -43,20 +32,18 @@ const char* const kForm = R"(object F: TForm
     Height = 61
     Caption = 'Drag Me!'
     Layout = blGlyphTop
-    TabOrder = 1
+    TabOrder = 0
   end
 end)";
 
 struct GlyphControls : ::testing::Test {
     void SetUp() override {
         RegisterStdCtrlsClasses();
-        RegisterComCtrlsClasses();
         Form = std::make_unique<TForm>(nullptr);
         Form->ReadFromText(kForm, QStringLiteral("glyphs"));
-        Ud = static_cast<TUpDown*>(Form->FindComponent(QStringLiteral("Ud")));
         Sb = static_cast<TSpeedButton*>(Form->FindComponent(QStringLiteral("Sb")));
         Bb = static_cast<TBitBtn*>(Form->FindComponent(QStringLiteral("Bb")));
-        ASSERT_TRUE(Ud && Sb && Bb);
+        ASSERT_TRUE(Sb && Bb);
         Form->Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
     }
@@ -68,53 +55,9 @@ struct GlyphControls : ::testing::Test {
         return bmp;
     }
     std::unique_ptr<TForm> Form;
-    TUpDown* Ud = nullptr;
     TSpeedButton* Sb = nullptr;
     TBitBtn* Bb = nullptr;
 };
-
-TEST_F(GlyphControls, UpDownStepsStopOrWrapAtTheEnds) {
-    // Position was read before Min: the range read afterwards keeps it.
-    EXPECT_EQ(Ud->Position(), 1981);
-    struct Case {
-        int min, max, position;
-        bool wrap;
-        TUDBtnType button;
-        int expected;
-    } const cases[] = {
-        {1, 12, 5, false, btNext, 6},
-        {1, 12, 12, false, btNext, 12},
-        {1, 12, 1, false, btPrev, 1},
-        {1, 12, 12, true, btNext, 1},
-        {1, 12, 1, true, btPrev, 12},
-        {10, 0, 5, false, btNext, 4},
-        {1981, 2020, 2026, false, btPrev, 2019},
-    };
-    QStringList log;
-    Ud->OnClick = [&](TObject*, TUDBtnType b) {
-        log << QStringLiteral("%1 %2").arg(b == btNext ? "next" : "prev").arg(Ud->Position());
-    };
-    for (const Case& c : cases) {
-        log.clear();
-        Ud->SetMin(c.min);
-        Ud->SetMax(c.max);
-        Ud->SetWrap(c.wrap);
-        Ud->SetPosition(c.position); // code clamps into the range and reports nothing
-        EXPECT_TRUE(log.isEmpty());
-        Ud->Step(c.button);
-        EXPECT_EQ(Ud->Position(), c.expected) << c.min << ".." << c.max << " from " << c.position;
-        EXPECT_EQ(log.size(), 1); // a step at an end is still reported
-    }
-    // The mouse: the upper half is next, the lower half previous; a veto keeps the position.
-    Ud->SetMin(1), Ud->SetMax(12), Ud->SetPosition(6), Ud->SetWrap(false);
-    log.clear();
-    QTest::mouseClick(Ud->Widget(), Qt::LeftButton, {}, QPoint(7, 3));
-    QTest::mouseClick(Ud->Widget(), Qt::LeftButton, {}, QPoint(7, 17));
-    QTest::mouseClick(Ud->Widget(), Qt::LeftButton, {}, QPoint(7, 17));
-    Ud->OnChanging = [](TObject*, bool& allow) { allow = false; };
-    QTest::mouseClick(Ud->Widget(), Qt::LeftButton, {}, QPoint(7, 17));
-    EXPECT_EQ(log, QStringList({"next 7", "prev 6", "prev 5", "prev 5"}));
-}
 
 TEST_F(GlyphControls, SpeedButtonGlyphIsTransparentAndClicksOnRelease) {
     auto glyph = Glyph(11, 10, clFuchsia);

@@ -2,7 +2,7 @@
 // TRichEdit: the rich edit with all its properties published (the "Rich text editor" form's
 // edit). Lines is stored as the plain paragraphs; formatted content comes from code.
 
-#include "framework/stdctrls/CustomRichEdit.h"
+#include "framework/comctrls/CustomRichEdit.h"
 
 class TRichEdit : public TCustomRichEdit {
     VQ_CLASS(TRichEdit, TCustomRichEdit)

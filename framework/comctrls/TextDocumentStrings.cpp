@@ -1,4 +1,4 @@
-#include "framework/stdctrls/TextDocumentStrings.h"
+#include "framework/comctrls/TextDocumentStrings.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -2,7 +2,7 @@
 // TMemo: a multi-line plain-text edit (QPlainTextEdit), the "String editor" form's edit. The
 // control owns the document, so Lines works with or without a window.
 
-#include "framework/stdctrls/CustomRichEdit.h"
+#include "framework/comctrls/CustomRichEdit.h"
 
 class QPlainTextEdit;
 

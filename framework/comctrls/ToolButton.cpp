@@ -1,9 +1,9 @@
-#include "framework/stdctrls/ToolButton.h"
+#include "framework/comctrls/ToolButton.h"
 
+#include "framework/comctrls/ToolBar.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/stdctrls/ToolBar.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -3,10 +3,10 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
 #include "framework/classes/FormWriter.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/stdctrls/ComCtrls.h"
 
 #include <QImage>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "framework/stdctrls/Memo.h"
+#include "framework/comctrls/Memo.h"
 
 #include "framework/controls/Application.h"
 #include "framework/graphics/Font.h"

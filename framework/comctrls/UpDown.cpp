@@ -1,4 +1,4 @@
-#include "framework/stdctrls/UpDown.h"
+#include "framework/comctrls/UpDown.h"
 
 #include "framework/controls/Application.h"
 #include "framework/graphics/Canvas.h"

@@ -1,4 +1,4 @@
-#include "framework/stdctrls/CustomRichEdit.h"
+#include "framework/comctrls/CustomRichEdit.h"
 
 #include "framework/controls/Application.h"
 #include "framework/graphics/Font.h"

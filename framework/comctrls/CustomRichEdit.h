@@ -15,8 +15,8 @@
 // Protected text: characters whose format has ProtectedProperty set. A user edit touching them
 // asks OnProtectChange, and is refused when no handler allows it.
 
+#include "framework/comctrls/TextDocumentStrings.h"
 #include "framework/controls/WinControl.h"
-#include "framework/stdctrls/TextDocumentStrings.h"
 
 #include <QTextCursor>
 #include <QTextFormat>

@@ -1,4 +1,4 @@
-#include "framework/stdctrls/IndexSuffix.h"
+#include "framework/comctrls/IndexSuffix.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
-#include "framework/stdctrls/PageControl.h"
+#include "framework/comctrls/PageControl.h"
 
+#include "framework/comctrls/TabSheet.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/graphics/Font.h"
-#include "framework/stdctrls/TabSheet.h"
 #include "framework/system/MathUtils.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // checks on user edits (length limit, protected text, Enter).
 #include "framework/classes/FormReader.h"
 #include "framework/classes/FormWriter.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Form.h"
-#include "framework/stdctrls/ComCtrls.h"
 
 #include <QScrollBar>
 #include <QTest>

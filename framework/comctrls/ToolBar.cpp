@@ -1,9 +1,9 @@
-#include "framework/stdctrls/ToolBar.h"
+#include "framework/comctrls/ToolBar.h"
 
+#include "framework/comctrls/ToolButton.h"
 #include "framework/graphics/ChangeLink.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/stdctrls/ToolButton.h"
 
 VQ_PUBLISH(TToolBar) {
     using C = TToolBar;

@@ -1,9 +1,9 @@
-#include "framework/stdctrls/ListView.h"
+#include "framework/comctrls/ListView.h"
 
+#include "framework/comctrls/IndexSuffix.h"
 #include "framework/controls/Application.h"
 #include "framework/graphics/ChangeLink.h"
 #include "framework/graphics/ImageList.h"
-#include "framework/stdctrls/IndexSuffix.h"
 #include "framework/system/ScopedChange.h"
 
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "framework/stdctrls/TabSheet.h"
+#include "framework/comctrls/TabSheet.h"
 
+#include "framework/comctrls/PageControl.h"
 #include "framework/graphics/Font.h"
-#include "framework/stdctrls/PageControl.h"
 
 #include <algorithm>
 

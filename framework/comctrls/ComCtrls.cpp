@@ -1,4 +1,4 @@
-#include "framework/stdctrls/ComCtrls.h"
+#include "framework/comctrls/ComCtrls.h"
 
 #include "framework/classes/ClassRegistry.h"
 

@@ -1,4 +1,4 @@
-#include "framework/stdctrls/RichEdit.h"
+#include "framework/comctrls/RichEdit.h"
 
 #include "framework/controls/PopupMenu.h"
 #include "framework/graphics/Font.h"

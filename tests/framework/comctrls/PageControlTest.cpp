@@ -3,8 +3,8 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
 #include "framework/classes/FormWriter.h"
+#include "framework/comctrls/ComCtrls.h"
 #include "framework/controls/Form.h"
-#include "framework/stdctrls/ComCtrls.h"
 #include "framework/stdctrls/Panel.h"
 
 #include <QTest>
