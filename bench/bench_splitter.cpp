@@ -114,8 +114,11 @@ void BM_QSplitterLiveDrag(benchmark::State& state) {
     list->setMovement(QListView::Static);
     for (const char* t : {"Item1", "Item2", "Item3"})
         list->addItem(new QListWidgetItem(icon, QString::fromLatin1(t)));
-    tree->setMinimumSize(0, 0);
-    list->setMinimumSize(0, 0);
+    // The panes have no minimum size. A zero minimum would make QSplitter fall back to the
+    // views' minimum size hints and stop the bar short of the last moves (at 340 rather than
+    // 349), sparing this side about a tenth of the repaints.
+    tree->setMinimumSize(1, 0);
+    list->setMinimumSize(1, 0);
     splitter->addWidget(tree);
     splitter->addWidget(list);
     window.show();
