@@ -1,7 +1,7 @@
 // A live drag of the menu-button/splitter demo window's splitter (AutoUpdate on) over 300
 // mouse moves, against a QSplitter with the same two children (a tree and a list with the same
-// nodes and items) doing the same moves with opaque resizing, in the same run. Each move is
-// followed by the paint it causes. Goal: ours no slower.
+// nodes and items, in the same font) doing the same moves with opaque resizing, in the same run.
+// Each move is followed by the paint it causes. Goal: ours at most 0.8 of Qt's time.
 
 #include "app/DemoProgram.h"
 #include "app/Form3.h"
@@ -9,6 +9,7 @@
 #include "components/std/VQSplitter.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QListWidget>
@@ -84,6 +85,11 @@ void BM_VQSplitterLiveDrag(benchmark::State& state) {
 void BM_QSplitterLiveDrag(benchmark::State& state) {
     QWidget window;
     window.resize(453, 295);
+    // The text in the same font as the demo window's views (its "MS Sans Serif" 8 pt): with the
+    // application's default font this side shaped and drew bigger text, about 3 % more work.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    window.setFont(font);
     auto* splitter = new QSplitter(Qt::Horizontal, &window);
     splitter->setGeometry(20, 152, 413, 125);
     splitter->setHandleWidth(3);
@@ -152,7 +158,7 @@ public:
         const double ours = FTimes["BM_VQSplitterLiveDrag"];
         const double qt = FTimes["BM_QSplitterLiveDrag"];
         std::printf("\nlive drag of %d moves: splitter %.2f ms, QSplitter %.2f ms; ratio "
-                    "ours/Qt %.2f (goal: no slower, at most 1.00)\n",
+                    "ours/Qt %.2f (goal: at most 0.80)\n",
                     kMoves, ours, qt, qt > 0 ? ours / qt : 0);
     }
 
