@@ -1,7 +1,7 @@
 // A live drag of the menu-button/splitter demo window's splitter (AutoUpdate on) over 300
 // mouse moves, against a QSplitter with the same two children (a tree and a list with the same
-// nodes and items) doing the same moves with opaque resizing, in the same run. Each move is
-// followed by the paint it causes. Goal: ours no slower.
+// nodes and items, in the same font) doing the same moves with opaque resizing, in the same run.
+// Each move is followed by the paint it causes. Goal: ours at most 0.8 of Qt's time.
 
 #include "app/DemoProgram.h"
 #include "app/Form3.h"
@@ -9,11 +9,13 @@
 #include "components/std/VQSplitter.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -84,6 +86,11 @@ void BM_VQSplitterLiveDrag(benchmark::State& state) {
 void BM_QSplitterLiveDrag(benchmark::State& state) {
     QWidget window;
     window.resize(453, 295);
+    // The text in the same font as the demo window's views (its "MS Sans Serif" 8 pt): with the
+    // application's default font this side shaped and drew bigger text, about 3 % more work.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    window.setFont(font);
     auto* splitter = new QSplitter(Qt::Horizontal, &window);
     splitter->setGeometry(20, 152, 413, 125);
     splitter->setHandleWidth(3);
@@ -114,12 +121,21 @@ void BM_QSplitterLiveDrag(benchmark::State& state) {
     list->setMovement(QListView::Static);
     for (const char* t : {"Item1", "Item2", "Item3"})
         list->addItem(new QListWidgetItem(icon, QString::fromLatin1(t)));
-    tree->setMinimumSize(0, 0);
-    list->setMinimumSize(0, 0);
+    // The panes have no minimum size. A zero minimum would make QSplitter fall back to the
+    // views' minimum size hints and stop the bar short of the last moves (at 340 rather than
+    // 349), sparing this side about a tenth of the repaints.
+    tree->setMinimumSize(1, 0);
+    list->setMinimumSize(1, 0);
     splitter->addWidget(tree);
     splitter->addWidget(list);
+    // As in the demo window, the focus is on a button outside the splitter: with it on the tree,
+    // this side drew a current item with its highlight and focus frame on every move.
+    auto* button = new QPushButton(QStringLiteral("Action"), &window);
+    button->setGeometry(240, 64, 90, 25);
     window.show();
     WaitExposed(&window);
+    button->setFocus();
+    QCoreApplication::processEvents();
     QWidget* handle = splitter->handle(1);
     for (auto _ : state) {
         splitter->setSizes({100, 310});
@@ -149,7 +165,7 @@ public:
         const double ours = FTimes["BM_VQSplitterLiveDrag"];
         const double qt = FTimes["BM_QSplitterLiveDrag"];
         std::printf("\nlive drag of %d moves: splitter %.2f ms, QSplitter %.2f ms; ratio "
-                    "ours/Qt %.2f (goal: no slower, at most 1.00)\n",
+                    "ours/Qt %.2f (goal: at most 0.80)\n",
                     kMoves, ours, qt, qt > 0 ? ours / qt : 0);
     }
 

@@ -251,6 +251,7 @@ void TListView::ItemEdited(QListWidgetItem* changed) {
 
 QWidget* TListView::CreateWidget(QWidget* parentWidget) {
     auto* list = new TListWidget(parentWidget);
+    SetOpaqueWhenSquareFramed(list);
     QObject::connect(list, &QListWidget::itemChanged, list, [this](QListWidgetItem* item) {
         Application->Guard(this, [&] { ItemEdited(item); });
     });

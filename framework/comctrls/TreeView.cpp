@@ -229,6 +229,7 @@ QWidget* TTreeView::CreateWidget(QWidget* parentWidget) {
     tree->setColumnCount(1);
     tree->setIndentation(FIndent);
     tree->setRootIsDecorated(true);
+    SetOpaqueWhenSquareFramed(tree);
     QObject::connect(tree, &QTreeWidget::currentItemChanged, tree,
                      [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
                          Application->Guard(this, [&] {

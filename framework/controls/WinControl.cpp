@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 
@@ -534,4 +536,11 @@ TAccStates TWinControl::AccStates() const {
     TAccStates s;
     if (PlainWidget() && FTabStop) s.Include(asFocusable);
     return s;
+}
+
+void SetOpaqueWhenSquareFramed(QFrame* frame) {
+    const QString style = frame->style()->name();
+    const bool square = style.compare(u"fusion", Qt::CaseInsensitive) == 0 ||
+                        style.compare(u"windows", Qt::CaseInsensitive) == 0;
+    frame->setAttribute(Qt::WA_OpaquePaintEvent, square);
 }

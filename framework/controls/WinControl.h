@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class QFrame;
+
 class TWinControl : public TControl {
     VQ_CLASS(TWinControl, TControl)
 public:
@@ -143,3 +145,10 @@ private:
     // TabOrder read from a description, applied when loading ends.
     int FLoadedTabOrder = -1;
 };
+
+// Marks a framed widget (a scroll area: tree, list, memo) opaque when its style paints every pixel
+// of it: Fusion and Windows draw square frames over the whole ring around the viewport. Then the
+// parent is not painted under it first, which on every resize of a pane was a fill of the whole
+// pane for the few pixels of the frame. Styles that may leave pixels (rounded frames) keep the
+// parent painting beneath.
+void SetOpaqueWhenSquareFramed(QFrame* frame);

@@ -1,6 +1,8 @@
 #include "framework/rtf/RtfKeywords.h"
 
+#include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -237,10 +239,51 @@ const std::unordered_map<std::string_view, TRtfKeywordEntry>& Keywords() {
     return table;
 }
 
+// FNV-1a: the words are short, and this is cheaper than the standard hash and its division.
+uint32_t WordHash(std::string_view w) {
+    uint32_t h = 2166136261u;
+    for (const char c : w)
+        h = (h ^ uint8_t(c)) * 16777619u;
+    return h;
+}
+
+// The keywords in an open-addressing table at most a quarter full: one control word in a few
+// of the input's bytes is looked up.
+struct TKeywordSlots {
+    struct TSlot {
+        std::string_view Word;
+        TRtfKeywordEntry Entry{kwUnknown, rkIgnored, 0};
+    };
+    std::vector<TSlot> Slots;
+    size_t Mask = 0;
+};
+
+const TKeywordSlots& KeywordSlots() {
+    static const TKeywordSlots slots = [] {
+        TKeywordSlots t;
+        size_t size = 64;
+        while (size < 4 * Keywords().size())
+            size *= 2;
+        t.Slots.resize(size);
+        t.Mask = size - 1;
+        for (const auto& [word, entry] : Keywords()) {
+            size_t i = WordHash(word) & t.Mask;
+            while (!t.Slots[i].Word.empty())
+                i = (i + 1) & t.Mask;
+            t.Slots[i] = {word, entry};
+        }
+        return t;
+    }();
+    return slots;
+}
+
 } // namespace
 
 TRtfKeywordEntry FindRtfKeyword(std::string_view word) {
-    const auto& table = Keywords();
-    const auto it = table.find(word);
-    return it == table.end() ? TRtfKeywordEntry{kwUnknown, rkIgnored, 0} : it->second;
+    const TKeywordSlots& t = KeywordSlots();
+    if (!word.empty()) {
+        for (size_t i = WordHash(word) & t.Mask; !t.Slots[i].Word.empty(); i = (i + 1) & t.Mask)
+            if (t.Slots[i].Word == word) return t.Slots[i].Entry;
+    }
+    return TRtfKeywordEntry{kwUnknown, rkIgnored, 0};
 }

@@ -11,6 +11,7 @@
 #include <QTextList>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <map>
@@ -26,6 +27,14 @@ constexpr int MaxTwips = 31680;     // 22 inches
 constexpr int MaxHalfPoints = 3276; // 1638 points
 constexpr int NoColor = 0x7FFF;
 constexpr double TwipsPerPixel = 15.0; // 1440 twips an inch, 96 pixels an inch
+
+// The bytes that end a stretch of plain text.
+constexpr auto EndsText = [] {
+    std::array<bool, 256> t{};
+    for (const unsigned char c : {'\\', '{', '}', '\r', '\n', '\0'})
+        t[c] = true;
+    return t;
+}();
 
 } // namespace
 
@@ -272,11 +281,17 @@ struct TRtfReader::TParser {
         }
         BeginRun();
         const TRtfCodeTable& table = *Table;
+        // Written in place, not pushed a unit at a time; the unwanted ones are left out.
+        size_t n = Text.size();
+        Text.resize(n + size_t(to - from));
+        char16_t* out = Text.data();
         for (; from < to; ++from) {
             const char16_t u = table[*from];
-            if (!Unwanted(u)) Text.push_back(u);
+            out[n] = u;
+            n += !Unwanted(u);
         }
-        Runs.back().End = uint32_t(Text.size());
+        Text.resize(n);
+        Runs.back().End = uint32_t(n);
     }
 
     void EndParagraph() {
@@ -806,8 +821,7 @@ struct TRtfReader::TParser {
                 if (Stack.empty()) return Fail(P, QStringLiteral("Text outside the document"));
                 const unsigned char* from = P;
                 // A literal tab is text too; \r and \n are not.
-                while (P < End && *P != '\\' && *P != '{' && *P != '}' && *P != '\r' &&
-                       *P != '\n' && *P != 0)
+                while (P < End && !EndsText[*P])
                     ++P;
                 IgnorableNext = false;
                 AppendBytes(from, P);
