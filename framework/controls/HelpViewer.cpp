@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/ModalSession.h"
 
 #include <QApplication>
@@ -75,6 +76,9 @@ void Build() {
     auto* split = new QSplitter(window);
     s.List = new QListWidget(split);
     s.Text = new QTextBrowser(split);
+    ShowFocusFrame(s.List);
+    ShowFocusFrame(s.Text);
+    ShowFocusCues(window);
     s.Text->setOpenLinks(false);
     split->setSizes({150, 410});
     layout->addWidget(split);

@@ -1,5 +1,6 @@
 #include "framework/services/FolderBrowser.h"
 
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/ModalSession.h"
 #include "framework/services/ShellFolders.h"
 
@@ -63,6 +64,8 @@ TFolderBrowser::TFolderBrowser(const QString& Title, const QString& Root, QWidge
         FView->expand(root);
     }
     layout->addWidget(FView);
+    ShowFocusFrame(FView);
+    ShowFocusCues(this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     FOk = buttons->button(QDialogButtonBox::Ok);
