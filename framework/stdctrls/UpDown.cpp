@@ -183,6 +183,18 @@ void TUpDown::Paint() {
         canvas->Pen()->SetColor(color);
         canvas->Polygon(tri);
     }
+    // A tab stop shows that it has the focus, round both arrows.
+    if (Focused()) DrawFocusRect(canvas, TRect{2, 2, Width() - 2, Height() - 2});
+}
+
+void TUpDown::DoEnter() {
+    Invalidate();
+    TCustomControl::DoEnter();
+}
+
+void TUpDown::DoExit() {
+    Invalidate();
+    TCustomControl::DoExit();
 }
 
 bool TUpDown::AccValue(TAccValue& v) const {
