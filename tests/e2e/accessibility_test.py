@@ -7,8 +7,11 @@ For the main window (every page) and every demo window it checks that each visib
 a role other than unknown, filler or panel, and that every caption its form description shows
 is the name of a visible object. Then it follows live changes: the calendar's selected cell
 after a day chosen by the keyboard, the meters' values after Animate, the splitter's value
-after a drag of its bar and after the arrow keys, and the wizard's page after Next. Buttons
-are pressed through the AT-SPI action interface throughout, which is also how the windows open.
+after a drag of its bar and after the arrow keys, and the wizard's page through its five pages.
+Buttons are pressed through the AT-SPI action interface throughout, which is also how the
+windows open. The keyboard: Tab goes round every window reaching each control that takes the
+focus, Escape closes every window, Enter and mnemonics press buttons, the calendar popup is
+answered by Right and Enter, and the welcome text reads by word.
 
 Run through xvfb-run.sh and dbus-run.sh with the demo's path and the form directory:
 accessibility_test.py build/app/vqdemo resources/forms. Exit 77 (skipped) when the bus cannot
