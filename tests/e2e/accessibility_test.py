@@ -350,7 +350,6 @@ def main_window(demo, forms):
     tabs = find(win, pyatspi.ROLE_PAGE_TAB_LIST)
     if not check(tabs is not None, "main window: the page control is a page tab list"):
         return
-    tab_round(win, "main window")
     # The welcome page's rich label reads by word.
     label = max((a for a in walk(win) if role_of(a) in (pyatspi.ROLE_STATIC, pyatspi.ROLE_LABEL)), key=lambda a: len(name_of(a)))
     text = label.queryText()
@@ -367,6 +366,7 @@ def main_window(demo, forms):
                             find(win, pyatspi.ROLE_SECTION, title))
         check(selected, "main window: pressing tab '%s' shows its page" % title)
         check_window(win, "main window page '%s'" % title, seen)
+        tab_round(win, "main window page '%s'" % title)
     check_names("main window", os.path.join(forms, "MainForm.vqf"), seen)
 
 
