@@ -3,6 +3,7 @@
 #include "components/gfx/VQDrawing.h"
 #include "framework/controls/HitMask.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/WinGdi.h"
 
 VQ_PUBLISH(TVQBitmapButton) {
     P.Inherit();
@@ -90,7 +91,11 @@ TBitmap* TVQBitmapButton::StateBitmap(TOwnerDrawState State) const {
 
 void TVQBitmapButton::DrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state) {
     // Nothing but the bitmap: what is not drawn shows the parent (the widget fills no
-    // background), and neither caption, frame nor focus rectangle appear.
+    // background), and neither caption nor frame appear.
     TBitmap* bitmap = StateBitmap(state);
     DrawTransparentBitmap(canvas, rect, bitmap, bitmap->TransparentColor());
+    // Without a focused bitmap the focus still shows, along the button's shape (a rectangle
+    // would fall outside it).
+    if (state.Contains(odFocused) && FBitmapFocused->Empty())
+        DrawFocusOutline(canvas, rect, FBitmapNormal->Empty() ? bitmap : FBitmapNormal.get());
 }

@@ -478,6 +478,23 @@ void TVQCalendar::PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawSta
     }
 }
 
+void TVQCalendar::Paint() {
+    TCustomGrid::Paint();
+    // A calendar that draws no focus rectangle on its cell still shows that it has the focus,
+    // round its client area.
+    if (!FOptions.Contains(vqcoDrawFocused) && Focused()) DrawFocusRect(Canvas(), ClientRect());
+}
+
+void TVQCalendar::DoEnter() {
+    if (!FOptions.Contains(vqcoDrawFocused)) Invalidate();
+    TCustomGrid::DoEnter();
+}
+
+void TVQCalendar::DoExit() {
+    if (!FOptions.Contains(vqcoDrawFocused)) Invalidate();
+    TCustomGrid::DoExit();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Input
 

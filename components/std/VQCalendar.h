@@ -113,6 +113,9 @@ public:
 
 protected:
     void PaintCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
+    void Paint() override;
+    void DoEnter() override;
+    void DoExit() override;
     // A table named by its month and year: the heading row holds the long day names, each
     // cell its date in the long date format.
     String AccName() const override;

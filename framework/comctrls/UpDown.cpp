@@ -79,7 +79,10 @@ void TUpDown::SetMax(int value) {
 void TUpDown::SetPosition(int value) {
     // While loading, the range may still be read after the position.
     if (!Loading()) value = Clamped(value);
+    if (FPosition == value) return;
     FPosition = value;
+    // Nothing shows the position, but the repaint request is what tells a screen reader.
+    Invalidate();
 }
 
 void TUpDown::SetOrientation(TUDOrientation value) {
@@ -97,7 +100,10 @@ void TUpDown::Step(TUDBtnType button) {
     if (next < lo) next = FWrap ? hi : lo;
     bool allow = true;
     if (!Fire(OnChanging, this, allow)) return;
-    if (allow) FPosition = next;
+    if (allow && FPosition != next) {
+        FPosition = next;
+        Invalidate(); // a screen reader hears the new position
+    }
     Fire(OnClick, this, button);
 }
 
@@ -183,6 +189,18 @@ void TUpDown::Paint() {
         canvas->Pen()->SetColor(color);
         canvas->Polygon(tri);
     }
+    // A tab stop shows that it has the focus, round both arrows.
+    if (Focused()) DrawFocusRect(canvas, TRect{2, 2, Width() - 2, Height() - 2});
+}
+
+void TUpDown::DoEnter() {
+    Invalidate();
+    TCustomControl::DoEnter();
+}
+
+void TUpDown::DoExit() {
+    Invalidate();
+    TCustomControl::DoExit();
 }
 
 bool TUpDown::AccValue(TAccValue& v) const {

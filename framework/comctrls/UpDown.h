@@ -58,6 +58,8 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
+    void DoEnter() override;
+    void DoExit() override;
 
 private:
     int Clamped(int value) const;

@@ -13,6 +13,7 @@
 #include <QAccessibleWidget>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -82,6 +83,8 @@ QAccessible::Role QtRole(TAccRole role) {
         return QAccessible::ListItem;
     case arText:
         return QAccessible::EditableText;
+    case arRadioButton:
+        return QAccessible::RadioButton;
     }
     return QAccessible::Client;
 }
@@ -141,7 +144,8 @@ constexpr TAccActionItem AllActions[] = {aaPress, aaIncrease, aaDecrease, aaShow
 
 class TControlAccessible : public QAccessibleWidget,
                            public QAccessibleValueInterface,
-                           public QAccessibleTableInterface {
+                           public QAccessibleTableInterface,
+                           public QAccessibleTextInterface {
 public:
     explicit TControlAccessible(QWidget* w) : QAccessibleWidget(w) {}
     ~TControlAccessible() override { TrimItems(0); }
@@ -217,6 +221,10 @@ public:
             if (c->AccValue(v)) return static_cast<QAccessibleValueInterface*>(this);
             return nullptr;
         }
+        if (c && t == QAccessible::TextInterface) {
+            if (c->AccRole() == arStaticText) return static_cast<QAccessibleTextInterface*>(this);
+            return nullptr;
+        }
         if (c && t == QAccessible::TableInterface) {
             TAccTable shape;
             if (c->AccTableShape(shape)) return static_cast<QAccessibleTableInterface*>(this);
@@ -259,6 +267,27 @@ public:
     QVariant maximumValue() const override { return Value().Max; }
     QVariant minimumValue() const override { return Value().Min; }
     QVariant minimumStepSize() const override { return Value().Step; }
+
+    // Text: static text is its name, read by character, word or line through Qt's walks over
+    // text(); nothing in it is selected or has a caret.
+    QString text(int start, int end) const override {
+        return StaticText().mid(start, std::max(0, end - start));
+    }
+    int characterCount() const override { return int(StaticText().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
 
     // Table.
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -315,6 +344,10 @@ public:
     }
 
 private:
+    QString StaticText() const {
+        TControl* c = Control();
+        return c ? c->AccName() : QString();
+    }
     int WidgetChildCount() const {
         TControl* c = Control();
         return c && c->PlainWidget() ? QAccessibleWidget::childCount() : 0;

@@ -34,7 +34,8 @@ enum TAccRole : uint8_t {
     arMenuItem,
     arList,
     arListItem,
-    arText
+    arText,
+    arRadioButton
 };
 
 enum TAccStateItem : uint8_t {

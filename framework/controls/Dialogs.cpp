@@ -1,6 +1,7 @@
 #include "framework/controls/Dialogs.h"
 
 #include "framework/controls/Application.h"
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/ModalSession.h"
 
 #include <QApplication>
@@ -83,6 +84,7 @@ QMessageBox* CreateMessageDialog(const String& Msg, TMsgDlgType DlgType, TMsgDlg
     // A top-level box: TModalSession makes it modal for the window in use, which it disables.
     auto* box = new QMessageBox();
     box->setWindowTitle(CaptionOf(DlgType));
+    ShowFocusCues(box);
     // A carriage return starts a new line, as it does in the classic message box.
     box->setText(
         String(Msg).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));

@@ -3,6 +3,7 @@
 #include "framework/classes/FormReader.h"
 #include "framework/classes/Resources.h"
 #include "framework/controls/Application.h"
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/ModalSession.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
@@ -583,10 +584,19 @@ TModalResult TForm::ShowModal() {
 bool TForm::DialogKey(uint16_t key) {
     TWinControl* focused = FActiveControl && FActiveControl->Focused() ? FActiveControl : nullptr;
     if (focused && focused->DialogKeyTarget(key, true)) return true;
-    return AnyControl(this, [&](TControl* c) {
-        auto* win = dynamic_cast<TWinControl*>(c);
-        return win && win != focused && win->CanFocus() && win->DialogKeyTarget(key, false);
-    });
+    const TLifeToken alive = LifeToken();
+    if (AnyControl(this, [&](TControl* c) {
+            auto* win = dynamic_cast<TWinControl*>(c);
+            return win && win != focused && win->CanFocus() && win->DialogKeyTarget(key, false);
+        }))
+        return true;
+    // A modal window without a Cancel button still closes on Escape, as its close box would:
+    // the keyboard must be able to leave every window.
+    if (alive && key == VK_ESCAPE && Modal() && FModalResult == mrNone) {
+        SetModalResult(mrCancel);
+        return true;
+    }
+    return false;
 }
 
 void TForm::AnnounceFocus(TWinControl* focused) {
@@ -641,6 +651,8 @@ bool TForm::WidgetEvent(QEvent* event) {
         }
         return false;
     case QEvent::WindowActivate:
+        // Qt forgets the cues whenever the window hides.
+        ShowFocusCues(Widget());
         DoActivate();
         return false;
     case QEvent::WindowDeactivate:

@@ -2,6 +2,7 @@
 
 #include "framework/controls/Application.h"
 #include "framework/controls/Dialogs.h"
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/ModalSession.h"
 #include "framework/controls/Screen.h"
 
@@ -76,6 +77,9 @@ void Build() {
     auto* split = new QSplitter(window);
     s.List = new QListWidget(split);
     s.Text = new QTextBrowser(split);
+    ShowFocusFrame(s.List);
+    ShowFocusFrame(s.Text);
+    ShowFocusCues(window);
     s.Text->setOpenLinks(false);
     split->setSizes({150, 410});
     layout->addWidget(split);

@@ -1,6 +1,7 @@
 #include "framework/controls/WinControl.h"
 
 #include "framework/controls/Application.h"
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/Form.h"
 #include "framework/graphics/Graphics.h"
 #include "framework/system/UpdateScope.h"
@@ -395,6 +396,7 @@ void TWinControl::CreateWnd() {
     if (HandleAllocated()) return;
     TControl::CreateWnd();
     UpdateFocusPolicy();
+    if (!PlainWidget()) ShowFocusFrame(Widget());
     CreateChildHandles();
 }
 

@@ -441,6 +441,31 @@ bool DrawFocusRect(TCanvas* canvas, const TRect& rc) {
     return true;
 }
 
+bool DrawFocusOutline(TCanvas* canvas, const TRect& rc, const TBitmap* shape) {
+    if (!canvas || !shape || shape->Empty() || IsRectEmpty(rc)) return false;
+    const QImage& image = shape->Image();
+    const int w = std::min(image.width(), rc.Width());
+    const int h = std::min(image.height(), rc.Height());
+    const QRgb key = image.pixel(0, image.height() - 1);
+    const auto inside = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
+               image.pixel(x, y) != key;
+    };
+    std::vector<QPoint> dots;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (inside(x, y) &&
+                (!inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1) ||
+                 !inside(x - 2, y) || !inside(x + 2, y) || !inside(x, y - 2) || !inside(x, y + 2)))
+                dots.emplace_back(rc.Left + x, rc.Top + y);
+    canvas->Paint([&](QPainter& p) {
+        p.setCompositionMode(QPainter::RasterOp_NotDestination);
+        for (const QPoint& d : dots)
+            p.fillRect(QRect(d, QSize(1, 1)), Qt::white);
+    });
+    return true;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Text
 

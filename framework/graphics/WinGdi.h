@@ -92,6 +92,12 @@ int FillRect(TCanvas* canvas, const TRect& rc);
 // Dotted frame (every other pixel, starting at the top-left corner) drawn by inverting the
 // destination, so drawing it twice restores the pixels.
 bool DrawFocusRect(TCanvas* canvas, const TRect& rc);
+// An inverted line two pixels wide along the inner edge of a shape (solid: dots would vanish on
+// its diagonal edges; the edge pixels alone are often the shape's own faint rim): the pixels of
+// shape that differ from its bottom-left pixel (the shape a control's hit mask cuts), placed at
+// rc's top-left and clipped to rc. For controls whose window is that shape, where a rectangle would
+// be cut away. Drawing it twice restores the pixels.
+bool DrawFocusOutline(TCanvas* canvas, const TRect& rc, const TBitmap* shape);
 
 // --- Text ------------------------------------------------------------------------------------
 enum : unsigned {

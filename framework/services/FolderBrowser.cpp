@@ -1,12 +1,13 @@
 #include "framework/services/FolderBrowser.h"
 
+#include "framework/controls/FocusFrame.h"
 #include "framework/controls/ModalSession.h"
 #include "framework/services/ShellFolders.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -63,12 +64,21 @@ TFolderBrowser::TFolderBrowser(const QString& Title, const QString& Root, QWidge
         FView->expand(root);
     }
     layout->addWidget(FView);
+    ShowFocusFrame(FView);
+    ShowFocusCues(this);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    FOk = buttons->button(QDialogButtonBox::Ok);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // The buttons sit in the dialog itself: a button box would be one more unnamed pane to a
+    // screen reader.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    FOk = new QPushButton(QStringLiteral("OK"), this);
+    FOk->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    buttons->addWidget(FOk);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(FView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { SelectionChanged(); });
     resize(320, 380);

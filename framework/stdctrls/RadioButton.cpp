@@ -148,6 +148,17 @@ void TRadioButton::KeyDown(uint16_t& Key, TShiftState Shift) {
     }
 }
 
+TAccStates TRadioButton::AccStates() const {
+    TAccStates s = TWinControl::AccStates();
+    s.Include(asCheckable);
+    if (FChecked) s.Include(asChecked);
+    return s;
+}
+
+void TRadioButton::AccDoAction(TAccActionItem) {
+    if (CanFocus()) SetChecked(true);
+}
+
 bool TRadioButton::DoAccelerator(QChar ch) {
     if (!IsAccel(ch, Caption()) || !CanFocus()) return false;
     SetFocus();

@@ -20,6 +20,13 @@ public:
 
     bool DoAccelerator(QChar ch) override;
 
+    // A radio button to a screen reader: Qt would call one outside its own exclusive groups a
+    // check box. Pressing it checks it, as a click does.
+    TAccRole AccRole() const override { return arRadioButton; }
+    TAccStates AccStates() const override;
+    TAccActions AccActions() const override { return {aaPress}; }
+    void AccDoAction(TAccActionItem) override;
+
 protected:
     // The arrow keys move to the previous or next button of the group and check it.
     void KeyDown(uint16_t& Key, TShiftState Shift) override;

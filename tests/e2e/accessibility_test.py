@@ -7,8 +7,11 @@ For the main window (every page) and every demo window it checks that each visib
 a role other than unknown, filler or panel, and that every caption its form description shows
 is the name of a visible object. Then it follows live changes: the calendar's selected cell
 after a day chosen by the keyboard, the meters' values after Animate, the splitter's value
-after a drag of its bar and after the arrow keys, and the wizard's page after Next. Buttons
-are pressed through the AT-SPI action interface throughout, which is also how the windows open.
+after a drag of its bar and after the arrow keys, and the wizard's page through its five pages.
+Buttons are pressed through the AT-SPI action interface throughout, which is also how the
+windows open. The keyboard: Tab goes round every window reaching each control that takes the
+focus, Escape closes every window, Enter and mnemonics press buttons, the calendar popup is
+answered by Right and Enter, and the welcome text reads by word.
 
 Run through xvfb-run.sh and dbus-run.sh with the demo's path and the form directory:
 accessibility_test.py build/app/vqdemo resources/forms. Exit 77 (skipped) when the bus cannot
@@ -208,7 +211,8 @@ class Demo:
         return wait_for(lambda: self.window(title), 10)
 
     def close(self, title):
-        run("wmctrl", "-F", "-c", title)
+        """Closes the window by Escape, as a keyboard user would."""
+        run("xdotool", "key", "Escape")
         return wait_for(lambda: not self.window(title), 5)
 
     def stop(self):
@@ -274,6 +278,68 @@ def check_names(title, form_file, seen):
     check(not missing, "%s: every caption is a name%s" % (title, (": missing " + repr(missing[:6])) if missing else ""))
 
 
+# The keyboard --------------------------------------------------------------------------------
+
+# Parts a control's own keys move through, not Tab.
+ITEM_ROLES = {pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM, pyatspi.ROLE_TREE_ITEM,
+              pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_MENU_ITEM, pyatspi.ROLE_CHECK_MENU_ITEM,
+              pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_COLUMN_HEADER, pyatspi.ROLE_ROW_HEADER,
+              pyatspi.ROLE_STATIC, pyatspi.ROLE_LABEL, pyatspi.ROLE_SCROLL_BAR}
+
+
+def parent_of(acc):
+    try:
+        return acc.parent
+    except Exception:
+        return None
+
+
+def identity(acc):
+    return (role_of(acc), name_of(acc), bounds(acc))
+
+
+def tab_stops(win):
+    """What Tab must reach: every enabled, focusable control but items, unchecked radio buttons
+    (the arrow keys move through a group) and the parts of a combo box."""
+    stops = set()
+    for acc in walk(win):
+        st = states(acc)
+        if (acc == win or role_of(acc) in ITEM_ROLES or not st.contains(pyatspi.STATE_FOCUSABLE)
+                or not st.contains(pyatspi.STATE_SENSITIVE)
+                or (role_of(acc) == pyatspi.ROLE_RADIO_BUTTON and not st.contains(pyatspi.STATE_CHECKED))
+                or role_of(parent_of(acc)) == pyatspi.ROLE_COMBO_BOX):
+            continue
+        stops.add(identity(acc))
+    return stops
+
+
+def focused(win):
+    for acc in walk(win):
+        if acc != win and role_of(acc) not in ITEM_ROLES and states(acc).contains(pyatspi.STATE_FOCUSED):
+            return identity(acc)
+    return None
+
+
+def tab_round(win, title):
+    """Tab round the window: it must reach every tab stop and come back to where it started."""
+    wanted = tab_stops(win)
+    start = wait_for(lambda: focused(win))
+    reached, current = [start], start
+    for _ in range(len(wanted) + 2):
+        run("xdotool", "key", "Tab")
+        previous = current
+        wait_for(lambda: focused(win) != previous, 1)  # a lone tab stop keeps it
+        current = focused(win)
+        if current is None or current == start:
+            break
+        reached.append(current)
+    missed = [w for w in wanted if w not in reached]
+    missing = ["%s '%s'" % (getattr(r, "value_nick", r), n) for r, n, _ in missed]
+    check(start is not None and current == start and not missed,
+          "%s: Tab goes round %d controls%s" % (title, len(reached),
+                                              "; misses %s" % missing[:5] if missed else ""))
+
+
 # Scenarios -----------------------------------------------------------------------------------
 
 def main_window(demo, forms):
@@ -284,6 +350,12 @@ def main_window(demo, forms):
     tabs = find(win, pyatspi.ROLE_PAGE_TAB_LIST)
     if not check(tabs is not None, "main window: the page control is a page tab list"):
         return
+    # The welcome page's rich label reads by word.
+    label = max((a for a in walk(win) if role_of(a) in (pyatspi.ROLE_STATIC, pyatspi.ROLE_LABEL)), key=lambda a: len(name_of(a)))
+    text = label.queryText()
+    word = text.getTextAtOffset(0, pyatspi.TEXT_BOUNDARY_WORD_START)[0]
+    check(text.characterCount == len(name_of(label)) and word.strip() == name_of(label).split()[0],
+          "main window: the rich label reads by word ('%s' of '%s...')" % (word, name_of(label)[:30]))
     seen = set()
     items = [t for t in children(tabs) if role_of(t) == pyatspi.ROLE_PAGE_TAB]
     check(len(items) == 12, "main window: 12 page tabs (%d)" % len(items))
@@ -294,6 +366,7 @@ def main_window(demo, forms):
                             find(win, pyatspi.ROLE_SECTION, title))
         check(selected, "main window: pressing tab '%s' shows its page" % title)
         check_window(win, "main window page '%s'" % title, seen)
+        tab_round(win, "main window page '%s'" % title)
     check_names("main window", os.path.join(forms, "MainForm.vqf"), seen)
 
 
@@ -322,7 +395,8 @@ def simple_window(demo, forms, page, button, title, form):
     seen = set()
     check_window(win, title, seen)
     check_names(title, os.path.join(forms, form), seen)
-    check(demo.close(title), "%s: closes" % title)
+    tab_round(win, title)
+    check(demo.close(title), "%s: Escape closes it" % title)
 
 
 def selected_cell(table):
@@ -345,6 +419,7 @@ def calendar_window(demo, forms):
     seen = set()
     check_window(win, title, seen)
     check_names(title, os.path.join(forms, "Form6.vqf"), seen)
+    tab_round(win, title)
     tables = find_all(win, pyatspi.ROLE_TABLE)
     check(len(tables) == 3, "calendar: three calendars are tables (%d)" % len(tables))
     table = tables[0]
@@ -383,8 +458,9 @@ def meter_window(demo, forms):
     meters = find_all(win, pyatspi.ROLE_PROGRESS_BAR)
     check(len(meters) == 8, "meters: eight progress bars (%d)" % len(meters))
     before = [value_of(m) for m in meters]
+    tab_round(win, title)
     animate = find(win, pyatspi.ROLE_PUSH_BUTTON, "Animate")
-    action(animate)
+    run("xdotool", "key", "alt+a")
 
     def halfway():
         for m in meters:
@@ -393,7 +469,7 @@ def meter_window(demo, forms):
                 return False
         return states(animate).contains(pyatspi.STATE_SENSITIVE)
 
-    check(wait_for(halfway, 30), "meters: values follow Animate to half way (from %s to %s)"
+    check(wait_for(halfway, 30), "meters: values follow Animate (Alt+A) to half way (from %s to %s)"
           % (before, [value_of(m) for m in meters]))
     check(demo.close(title), "%s: closes" % title)
 
@@ -411,6 +487,7 @@ def splitter_window(demo, forms):
     seen = set()
     check_window(win, title, seen)
     check_names(title, os.path.join(forms, "Form3.vqf"), seen)
+    tab_round(win, title)
     # Qt's bridge passes no has-popup state on: the menu button offers the menu as an action.
     choice = find(win, pyatspi.ROLE_PUSH_BUTTON, "Choice")
     names = [choice.queryAction().getName(i) for i in range(choice.queryAction().nActions)] \
@@ -472,16 +549,97 @@ def wizard_window(demo, forms):
         names.append(name_of(p))
         check_window(win, "wizard page '%s'" % names[-1], seen)
         nxt = find(win, pyatspi.ROLE_PUSH_BUTTON, "Next >")
-        if nxt is None or not states(nxt).contains(pyatspi.STATE_SENSITIVE):
+        if nxt is None:  # the last page offers Finish instead
             break
-        action(nxt)
+        fill_page(p)
+        if not check(wait_for(lambda: states(nxt).contains(pyatspi.STATE_SENSITIVE)),
+                     "wizard: Next is enabled once page '%s' is filled in" % names[-1]):
+            break
+        run("xdotool", "key", "Return")  # Next is the default button
         if not check(wait_for(lambda: page() and name_of(page()) != names[-1]),
-                     "wizard: Next moves the page name on from '%s'" % names[-1]):
+                     "wizard: Enter moves the page name on from '%s'" % names[-1]):
             break
-    check(len(set(names)) == len(names) >= 2, "wizard: each page its own name (%s)" % names)
-    for b in ("< Back", "Cancel"):
+    check(len(set(names)) == len(names) == 5, "wizard: five pages, each its own name (%s)" % names)
+    for b in ("< Back", "Finish", "Cancel"):
         check(find(win, pyatspi.ROLE_PUSH_BUTTON, b) is not None, "wizard: button '%s'" % b)
-    check(demo.close(title), "%s: closes" % title)
+    check(demo.close(title), "%s: Escape cancels it" % title)
+
+
+def folder_picker(demo):
+    title = "Browse for Folder"
+    win = open_from_main(demo, "Shell functions", "Folders...", title)
+    if win is not None:
+        check_window(win, title, set())
+        tab_round(win, title)
+        check(demo.close(title), "%s: Escape closes it" % title)
+
+
+def focus(acc):
+    acc.queryComponent().grabFocus()
+    return wait_for(lambda: states(acc).contains(pyatspi.STATE_FOCUSED), 2)
+
+
+def fill_page(page):
+    """Answers a wizard page by the keyboard: the first printer of its combo box, the second of
+    its radio buttons (which asks for the page range), a 1 in each edit."""
+    # Read first (states are read live): choosing a radio button checks the next one.
+    parts = [(a, role_of(a), states(a).contains(pyatspi.STATE_CHECKED),
+              states(a).contains(pyatspi.STATE_EDITABLE)) for a in walk(page)]
+    for acc, role, checked, editable in parts:
+        if role == pyatspi.ROLE_COMBO_BOX or (role == pyatspi.ROLE_RADIO_BUTTON and checked):
+            focus(acc)
+            run("xdotool", "key", "Down")
+        elif role == pyatspi.ROLE_TEXT and editable and role_of(parent_of(acc)) != pyatspi.ROLE_COMBO_BOX:
+            focus(acc)
+            run("xdotool", "type", "1")
+
+
+def calendar_popup(demo):
+    title = "Popup Calendar"
+    win = open_from_main(demo, "Calendar", "Popup", title)
+    if win is None:
+        return
+    popup = demo.open(find(win, pyatspi.ROLE_PUSH_BUTTON, "Popup"), "Calendar")
+    if check(popup is not None, "calendar popup: opens, named Calendar"):
+        check_window(popup, "calendar popup", set())
+        table = find(popup, pyatspi.ROLE_TABLE)
+        boxes = [name_of(b) for b in find_all(popup, pyatspi.ROLE_COMBO_BOX)]
+        today = datetime.date.today()
+        check(table is not None and today.strftime("%B") in boxes,
+              "calendar popup: a calendar under month and year boxes (%s)" % boxes)
+        check(wait_for(lambda: states(table).contains(pyatspi.STATE_FOCUSED)),
+              "calendar popup: the calendar has the focus")
+        run("xdotool", "key", "Right")
+        tomorrow = today + datetime.timedelta(days=1)
+        check(wait_for(lambda: names_date(name_of(selected_cell(table)), tomorrow)),
+              "calendar popup: Right selects the next day")
+        run("xdotool", "key", "Return")
+        check(wait_for(lambda: not demo.window("Calendar")), "calendar popup: Enter closes it")
+    check(demo.close(title), "%s: Escape closes it" % title)
+
+
+def texts(win):
+    return [name_of(a) for a in walk(win) if role_of(a) in (pyatspi.ROLE_STATIC, pyatspi.ROLE_LABEL)]
+
+
+def dialogs(demo):
+    title = "About"
+    win = open_from_main(demo, "Dialog controls", "About...", title)
+    if win is not None:
+        check(role_of(win) == pyatspi.ROLE_DIALOG, "about: a dialog")
+        check_window(win, title, set())
+        check(any("Copyright" in t for t in texts(win)), "about: its copyright is read (%s)" % texts(win))
+        tab_round(win, title)
+        check(demo.close(title), "%s: Escape closes it" % title)
+    title = "Tip of the Day"
+    win = open_from_main(demo, "Dialog controls", "Tips...", title)
+    if win is not None:
+        check_window(win, title, set())
+        tab_round(win, title)
+        before = texts(win)
+        run("xdotool", "key", "alt+n")
+        check(wait_for(lambda: texts(win) != before), "tips: Alt+N reads the next tip (%s)" % texts(win))
+        check(demo.close(title), "%s: Escape closes it" % title)
 
 
 def main():
@@ -510,6 +668,9 @@ def main():
             simple_window(demo, sys.argv[2], "Calendar", "Read Only", "Calendar", "Form7.vqf")
             simple_window(demo, sys.argv[2], None, "Order Information",
                           "Order Information", "OrderForm.vqf")
+            calendar_popup(demo)
+            dialogs(demo)
+            folder_picker(demo)
     finally:
         demo.stop()
         stop(procs)

@@ -298,6 +298,8 @@ std::string Form7Description() {
             .Set("Max", max)
             .Set("Position", min)
             .Set("TabOrder", tabOrder)
+            // The month and year can be stepped from the keyboard too.
+            .Set("TabStop", true)
             .On("OnClick", onClick);
     };
     label("Label2", 12, 85, "Current Date:", false);

@@ -323,6 +323,24 @@ TEST(FormModal, EscapeClicksTheCancelButton) {
     EXPECT_EQ(form->ShowModal(), mrCancel);
 }
 
+TEST(FormModal, EscapeLeavesAModalWindowWithoutCancelButtonButNotAnOrdinaryOne) {
+    auto form = MakeLogin();
+    form->CancelBt->SetCancel(false);
+    form->CancelBt->SetModalResult(mrNone);
+    form->Show();
+    form->NameEd->SetFocus();
+    QTest::keyClick(form->NameEd->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(form->Visible());
+    form->Hide();
+    WhenModal([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form->Widget()));
+        form->NameEd->SetFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        if (form->ModalResult() == mrNone) form->SetModalResult(mrAbort);
+    });
+    EXPECT_EQ(form->ShowModal(), mrCancel);
+}
+
 TEST(FormModal, EnterClicksTheDefaultButtonUnlessAButtonHasFocus) {
     auto form = MakeLogin();
     WhenModal([&] {
