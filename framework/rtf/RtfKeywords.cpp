@@ -259,7 +259,7 @@ struct TKeywordSlots {
 };
 
 const TKeywordSlots& KeywordSlots() {
-    static const TKeywordSlots slots = [] {
+    static const TKeywordSlots table = [] {
         TKeywordSlots t;
         size_t size = 64;
         while (size < 4 * Keywords().size())
@@ -274,7 +274,7 @@ const TKeywordSlots& KeywordSlots() {
         }
         return t;
     }();
-    return slots;
+    return table;
 }
 
 } // namespace

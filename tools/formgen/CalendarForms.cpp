@@ -37,7 +37,13 @@ constexpr const char* kOptions = "vqcoIntegralSize, vqcoShowHeadings, vqcoUseHea
                                  "vqcoDrawFocused";
 
 std::string Options(const char* extra = nullptr) {
-    return std::string("[") + kOptions + (extra ? std::string(", ") + extra : "") + "]";
+    std::string options = "[";
+    options += kOptions;
+    if (extra) {
+        options += ", ";
+        options += extra;
+    }
+    return options + "]";
 }
 
 } // namespace
