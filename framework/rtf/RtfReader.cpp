@@ -909,15 +909,29 @@ struct TRtfReader::TParser {
         return f;
     }
 
+    // Qt caches a format's hash in its shared data, but only once something asks for it. Every
+    // insertion copies the format it is given and hands the copy to the document's format
+    // collection, which hashes it; comparing the original with another format computes the
+    // hash where all the copies share it, so each lookup finds it ready.
+    template <class F> static F Hashed(F f) {
+        static const F probe = [] {
+            F p;
+            p.setProperty(QTextFormat::UserProperty, true);
+            return p;
+        }();
+        (void)(f == probe);
+        return f;
+    }
+
     void Build(QTextDocument* doc) const {
         std::vector<QTextCharFormat> charFormats;
         charFormats.reserve(CharFmts.size());
         for (const TChar& c : CharFmts)
-            charFormats.push_back(CharFormat(c));
+            charFormats.push_back(Hashed(CharFormat(c)));
         std::vector<QTextBlockFormat> blockFormats;
         blockFormats.reserve(ParaFmts.size());
         for (const TPara& p : ParaFmts)
-            blockFormats.push_back(BlockFormat(p));
+            blockFormats.push_back(Hashed(BlockFormat(p)));
 
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
