@@ -932,6 +932,11 @@ struct TRtfReader::TParser {
         blockFormats.reserve(ParaFmts.size());
         for (const TPara& p : ParaFmts)
             blockFormats.push_back(Hashed(BlockFormat(p)));
+        std::vector<QTextListFormat> listFormats;
+        listFormats.reserve(ParaFmts.size());
+        for (const TPara& p : ParaFmts)
+            listFormats.push_back(ListKind(p) == lkNone ? QTextListFormat()
+                                                        : Hashed(ListFormat(p)));
 
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
@@ -939,33 +944,39 @@ struct TRtfReader::TParser {
         QTextCursor cursor(doc);
         cursor.beginEditBlock();
         QTextList* list = nullptr;
-        QTextListFormat listFormat;
+        const QTextListFormat* listFormat = nullptr;
         const QTextBlockFormat* listBlock = nullptr;
         QString piece;
+        QTextBlockFormat itemFormat; // an item of the open list: its paragraph format and the list
         for (size_t i = 0; i < Paras.size(); ++i) {
             const TParagraph& para = Paras[i];
             const TPara& props = ParaFmts[size_t(para.ParaFmt)];
             const QTextBlockFormat& bf = blockFormats[size_t(para.ParaFmt)];
             const QTextCharFormat& cf = charFormats[size_t(para.CharFmt)];
-            if (i == 0) {
-                cursor.setBlockFormat(bf);
-                cursor.setBlockCharFormat(cf);
+            const QTextListFormat& lf = listFormats[size_t(para.ParaFmt)];
+            // Consecutive items whose paragraph and list formats are the same form one list (as a
+            // writer continues a list: by not repeating its paragraph properties).
+            const bool item = ListKind(props) != lkNone;
+            const bool continues = item && list && *listFormat == lf && *listBlock == bf;
+            if (continues) {
+                // Inserted with the list's object index, the block joins the list as it is made
+                // rather than by a second format change.
+                cursor.insertBlock(itemFormat, cf);
             } else {
-                cursor.insertBlock(bf, cf);
-            }
-            if (ListKind(props) != lkNone) {
-                // Consecutive items whose paragraph and list formats are the same form one list
-                // (as a writer continues a list: by not repeating its paragraph properties).
-                const QTextListFormat lf = ListFormat(props);
-                if (list && listFormat == lf && *listBlock == bf) {
-                    list->add(cursor.block());
+                if (i == 0) {
+                    cursor.setBlockFormat(bf);
+                    cursor.setBlockCharFormat(cf);
                 } else {
-                    list = cursor.createList(lf);
-                    listFormat = lf;
-                    listBlock = &bf;
+                    cursor.insertBlock(bf, cf);
                 }
-            } else {
-                list = nullptr;
+                if (item) {
+                    list = cursor.createList(lf);
+                    listFormat = &lf;
+                    listBlock = &bf;
+                    itemFormat = Hashed(cursor.blockFormat());
+                } else {
+                    list = nullptr;
+                }
             }
             for (size_t r = para.RunBegin; r < para.RunEnd; ++r) {
                 const TRun& run = Runs[r];
