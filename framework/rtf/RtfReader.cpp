@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -166,7 +167,13 @@ struct TRtfReader::TParser {
     std::vector<std::vector<TTab>> TabLists;
     int OpenTabList = -1; // the list that may still grow in place
 
-    std::u16string Text;
+    // The text of every paragraph. Each unit comes from at least one input byte, so room for the
+    // input's length is made once and text is written without growing; GrowText is the fallback.
+    std::unique_ptr<char16_t[]> Text;
+    size_t TextLen = 0, TextCap = 0;
+    // Per byte of the current code page: 0 ends a stretch of text, 1 is kept, 2 is left out.
+    std::array<uint8_t, 256> TextClass{};
+    const TRtfCodeTable* TextClassTable = nullptr;
     std::vector<TRun> Runs;
     std::vector<TParagraph> Paras;
     size_t ParaRunBegin = 0;
@@ -224,7 +231,7 @@ struct TRtfReader::TParser {
 
     void BeginRun() {
         if (CurFmt < 0) CurFmt = InternChar(Top().Chr);
-        const uint32_t pos = uint32_t(Text.size());
+        const uint32_t pos = uint32_t(TextLen);
         if (Runs.size() > ParaRunBegin && Runs.back().Fmt == CurFmt && Runs.back().End == pos)
             return;
         Runs.push_back({pos, pos, CurFmt});
@@ -241,8 +248,9 @@ struct TRtfReader::TParser {
         case dNormal:
             if (!ShowsText() || Unwanted(u)) return;
             BeginRun();
-            Text.push_back(u);
-            Runs.back().End = uint32_t(Text.size());
+            GrowText(1);
+            Text[TextLen++] = u;
+            Runs.back().End = uint32_t(TextLen);
             return;
         case dFontTable:
             if (u == u';')
@@ -267,31 +275,46 @@ struct TRtfReader::TParser {
         AppendUnit((*Table)[b]);
     }
 
-    // Plain text bytes [from, to): the hot path of the reader.
-    void AppendBytes(const unsigned char* from, const unsigned char* to) {
-        while (UcSkip > 0 && from < to) {
+    void GrowText(size_t room) {
+        if (TextCap - TextLen >= room) return;
+        const size_t cap = std::max(TextCap * 2, TextLen + room);
+        auto grown = std::make_unique_for_overwrite<char16_t[]>(cap);
+        std::copy_n(Text.get(), TextLen, grown.get());
+        Text = std::move(grown);
+        TextCap = cap;
+    }
+
+    // Plain text from P up to the next byte that ends it: the hot path of the reader.
+    void ReadText() {
+        while (UcSkip > 0 && P < End && !EndsText[*P]) {
             --UcSkip;
-            ++from;
+            ++P;
         }
-        if (from == to) return;
-        if (!ShowsText() || Top().Dest != dNormal) {
-            for (; from < to; ++from)
-                AppendUnit((*Table)[*from]);
+        if (P == End || EndsText[*P]) return;
+        const TRtfCodeTable& table = *Table;
+        if (!ShowsText()) {
+            for (; P < End && !EndsText[*P]; ++P)
+                AppendUnit(table[*P]);
             return;
         }
-        BeginRun();
-        const TRtfCodeTable& table = *Table;
-        // Written in place, not pushed a unit at a time; the unwanted ones are left out.
-        size_t n = Text.size();
-        Text.resize(n + size_t(to - from));
-        char16_t* out = Text.data();
-        for (; from < to; ++from) {
-            const char16_t u = table[*from];
-            out[n] = u;
-            n += !Unwanted(u);
+        if (TextClassTable != &table) {
+            for (int c = 0; c < 256; ++c)
+                TextClass[size_t(c)] = EndsText[size_t(c)] ? 0 : Unwanted(table[size_t(c)]) ? 2 : 1;
+            TextClassTable = &table;
         }
-        Text.resize(n);
-        Runs.back().End = uint32_t(n);
+        BeginRun();
+        GrowText(size_t(End - P));
+        char16_t* const begin = Text.get();
+        char16_t* out = begin + TextLen;
+        // Written in place; a unit left out is overwritten by the next.
+        for (; P < End; ++P) {
+            const uint8_t k = TextClass[*P];
+            if (k == 0) break;
+            *out = table[*P];
+            out += k & 1;
+        }
+        TextLen = size_t(out - begin);
+        Runs.back().End = uint32_t(TextLen);
     }
 
     void EndParagraph() {
@@ -779,6 +802,7 @@ struct TRtfReader::TParser {
     bool Run() {
         if (End - Begin < 5 || std::memcmp(Begin, "{\\rtf", 5) != 0)
             return Fail(Begin, QStringLiteral("Not an RTF document: it must begin with {\\rtf"));
+        GrowText(size_t(End - Begin));
         while (P < End && !Done) {
             const unsigned char c = *P;
             if (SkipDepth > 0) {
@@ -819,12 +843,9 @@ struct TRtfReader::TParser {
                 return Truncated();
             default: {
                 if (Stack.empty()) return Fail(P, QStringLiteral("Text outside the document"));
-                const unsigned char* from = P;
                 // A literal tab is text too; \r and \n are not.
-                while (P < End && !EndsText[*P])
-                    ++P;
                 IgnorableNext = false;
-                AppendBytes(from, P);
+                ReadText();
                 break;
             }
             }
@@ -981,7 +1002,7 @@ struct TRtfReader::TParser {
             for (size_t r = para.RunBegin; r < para.RunEnd; ++r) {
                 const TRun& run = Runs[r];
                 if (run.End == run.Begin) continue;
-                piece.setUnicode(reinterpret_cast<const QChar*>(Text.data() + run.Begin),
+                piece.setUnicode(reinterpret_cast<const QChar*>(Text.get() + run.Begin),
                                  qsizetype(run.End - run.Begin));
                 cursor.insertText(piece, charFormats[size_t(run.Fmt)]);
             }
