@@ -178,7 +178,6 @@ struct TRtfReader::TParser {
     std::vector<TParagraph> Paras;
     size_t ParaRunBegin = 0;
     int CurFmt = -1;
-    std::unordered_map<uint64_t, int> CharIndex;
     std::vector<TChar> CharFmts;
     std::unordered_map<TPara, int, TParaHash> ParaIndex;
     std::vector<TPara> ParaFmts;
@@ -198,10 +197,18 @@ struct TRtfReader::TParser {
 
     // ---- code pages
 
+    // The table follows every font change and group end; it is looked up again only when the
+    // font (or the document's code page, or a font's charset) changed since the last time.
+    static constexpr int NoTableKey = INT_MIN;
+    int TableKey = NoTableKey; // the font the table is for; -1 outside the document's text
+
     void UpdateTable() {
+        const int key = Top().Dest == dNormal ? Top().Chr.Font : -1;
+        if (key == TableKey) return;
+        TableKey = key;
         int cp = DocCodePage;
-        if (Top().Dest == dNormal) {
-            auto it = Fonts.find(Top().Chr.Font);
+        if (key >= 0) {
+            auto it = Fonts.find(key);
             if (it != Fonts.end()) {
                 const int fcp = RtfCharsetCodePage(it->second.Charset);
                 if (fcp) cp = fcp;
@@ -212,11 +219,44 @@ struct TRtfReader::TParser {
 
     // ---- interning
 
+    // Character formats by key in an open-addressing table kept at most half full: runs look
+    // their format up once each, so this is on the parse's hot path. No key has all bits set
+    // (sizes stay below 0xFFF), which marks a free slot.
+    struct TInternSlot {
+        uint64_t Key = ~uint64_t(0);
+        int Index = -1;
+    };
+    std::vector<TInternSlot> CharIndex = std::vector<TInternSlot>(256);
+
+    static size_t SlotOf(uint64_t key, size_t mask) {
+        return size_t((key * 0x9E3779B97F4A7C15u) >> 32) & mask;
+    }
+
     int InternChar(const TChar& c) {
         const uint64_t key = c.Key();
-        auto [it, inserted] = CharIndex.try_emplace(key, int(CharFmts.size()));
-        if (inserted) CharFmts.push_back(c);
-        return it->second;
+        size_t mask = CharIndex.size() - 1;
+        size_t i = SlotOf(key, mask);
+        for (; CharIndex[i].Key != ~uint64_t(0); i = (i + 1) & mask)
+            if (CharIndex[i].Key == key) return CharIndex[i].Index;
+        const int index = int(CharFmts.size());
+        CharFmts.push_back(c);
+        if (2 * CharFmts.size() > CharIndex.size()) {
+            std::vector<TInternSlot> grown(2 * CharIndex.size());
+            mask = grown.size() - 1;
+            for (const TInternSlot& slot : CharIndex) {
+                if (slot.Index < 0) continue;
+                size_t j = SlotOf(slot.Key, mask);
+                while (grown[j].Index >= 0)
+                    j = (j + 1) & mask;
+                grown[j] = slot;
+            }
+            CharIndex = std::move(grown);
+            i = SlotOf(key, mask);
+            while (CharIndex[i].Index >= 0)
+                i = (i + 1) & mask;
+        }
+        CharIndex[i] = {key, index};
+        return index;
     }
     int InternPara(const TPara& p) {
         OpenTabList = -1;
@@ -392,8 +432,8 @@ struct TRtfReader::TParser {
         int Twips() const { return std::clamp(Or(0), -MaxTwips, MaxTwips); }
     };
 
-    void Keyword(std::string_view word, bool hasParam, int param) {
-        const TRtfKeywordEntry entry = FindRtfKeyword(word);
+    void Keyword(std::string_view word, uint32_t hash, bool hasParam, int param) {
+        const TRtfKeywordEntry entry = FindRtfKeyword(word, hash);
         const bool ignorable = IgnorableNext;
         IgnorableNext = false;
 
@@ -485,13 +525,17 @@ struct TRtfReader::TParser {
         default:
             break;
         }
+        TableKey = NoTableKey;
         UpdateTable();
     }
 
     void TableKeyword(TRtfKeyword kw, TParam p) {
         switch (kw) {
         case kwFcharset:
-            if (Top().Dest == dFontTable) Fonts[FontEntry].Charset = p.Or(1);
+            if (Top().Dest == dFontTable) {
+                Fonts[FontEntry].Charset = p.Or(1);
+                TableKey = NoTableKey;
+            }
             break;
         case kwRed:
             Red = std::clamp(p.Or(1), 0, 255);
@@ -717,10 +761,12 @@ struct TRtfReader::TParser {
     bool Control() {
         if (P >= End) return false;
         const unsigned char c = *P;
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+        const auto letter = [](unsigned char b) { return unsigned((b | 0x20) - 'a') < 26u; };
+        if (letter(c)) {
             const unsigned char* wordBegin = P;
-            while (P < End && ((*P >= 'a' && *P <= 'z') || (*P >= 'A' && *P <= 'Z')))
-                ++P;
+            uint32_t hash = RtfWordHashSeed;
+            while (P < End && letter(*P))
+                hash = RtfWordHashStep(hash, *P++);
             const size_t wordLen = size_t(P - wordBegin);
             bool negative = false;
             bool hasParam = false;
@@ -745,7 +791,7 @@ struct TRtfReader::TParser {
                     P += std::min<qsizetype>(qsizetype(param), End - P);
                 return true;
             }
-            Keyword(wordLen > 32 ? std::string_view() : word, hasParam, int(param));
+            Keyword(wordLen > 32 ? std::string_view() : word, hash, hasParam, int(param));
             return true;
         }
         ++P;
