@@ -12,7 +12,10 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,8 +23,9 @@ void CollectRichTexts(const TFormObjectNode& node, const std::string& form,
                       std::vector<std::pair<std::string, QByteArray>>& out) {
     for (const TFormPropNode& p : node.Props)
         if (p.Name == "RichText")
+            // As the rich label's property takes it: RTF bytes as a Latin-1 string.
             out.emplace_back(form + "." + std::string(node.Name),
-                             QByteArray::fromStdString(p.Value.Str));
+                             QString::fromStdString(p.Value.Str).toLatin1());
     for (const TFormObjectNode& child : node.Children)
         CollectRichTexts(child, form, out);
 }
