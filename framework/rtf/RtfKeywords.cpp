@@ -239,11 +239,10 @@ const std::unordered_map<std::string_view, TRtfKeywordEntry>& Keywords() {
     return table;
 }
 
-// FNV-1a: the words are short, and this is cheaper than the standard hash and its division.
 uint32_t WordHash(std::string_view w) {
-    uint32_t h = 2166136261u;
+    uint32_t h = RtfWordHashSeed;
     for (const char c : w)
-        h = (h ^ uint8_t(c)) * 16777619u;
+        h = RtfWordHashStep(h, uint8_t(c));
     return h;
 }
 
@@ -280,9 +279,13 @@ const TKeywordSlots& KeywordSlots() {
 } // namespace
 
 TRtfKeywordEntry FindRtfKeyword(std::string_view word) {
-    const TKeywordSlots& t = KeywordSlots();
+    return FindRtfKeyword(word, WordHash(word));
+}
+
+TRtfKeywordEntry FindRtfKeyword(std::string_view word, uint32_t hash) {
+    static const TKeywordSlots& t = KeywordSlots();
     if (!word.empty()) {
-        for (size_t i = WordHash(word) & t.Mask; !t.Slots[i].Word.empty(); i = (i + 1) & t.Mask)
+        for (size_t i = hash & t.Mask; !t.Slots[i].Word.empty(); i = (i + 1) & t.Mask)
             if (t.Slots[i].Word == word) return t.Slots[i].Entry;
     }
     return TRtfKeywordEntry{kwUnknown, rkIgnored, 0};

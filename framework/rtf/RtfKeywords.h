@@ -94,3 +94,12 @@ struct TRtfKeywordEntry {
 
 // The entry of a control word; an unknown word is kwUnknown.
 TRtfKeywordEntry FindRtfKeyword(std::string_view word);
+// The same with the word's hash already known: the reader folds each letter in as it scans.
+TRtfKeywordEntry FindRtfKeyword(std::string_view word, uint32_t hash);
+
+// FNV-1a over a word's letters: the words are short, and this is cheaper than the standard hash
+// and its division.
+constexpr uint32_t RtfWordHashSeed = 2166136261u;
+constexpr uint32_t RtfWordHashStep(uint32_t h, unsigned char c) {
+    return (h ^ c) * 16777619u;
+}

@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -166,12 +167,17 @@ struct TRtfReader::TParser {
     std::vector<std::vector<TTab>> TabLists;
     int OpenTabList = -1; // the list that may still grow in place
 
-    std::u16string Text;
+    // The text of every paragraph. Each unit comes from at least one input byte, so room for the
+    // input's length is made once and text is written without growing; GrowText is the fallback.
+    std::unique_ptr<char16_t[]> Text;
+    size_t TextLen = 0, TextCap = 0;
+    // Per byte of the current code page: 0 ends a stretch of text, 1 is kept, 2 is left out.
+    std::array<uint8_t, 256> TextClass{};
+    const TRtfCodeTable* TextClassTable = nullptr;
     std::vector<TRun> Runs;
     std::vector<TParagraph> Paras;
     size_t ParaRunBegin = 0;
     int CurFmt = -1;
-    std::unordered_map<uint64_t, int> CharIndex;
     std::vector<TChar> CharFmts;
     std::unordered_map<TPara, int, TParaHash> ParaIndex;
     std::vector<TPara> ParaFmts;
@@ -191,10 +197,18 @@ struct TRtfReader::TParser {
 
     // ---- code pages
 
+    // The table follows every font change and group end; it is looked up again only when the
+    // font (or the document's code page, or a font's charset) changed since the last time.
+    static constexpr int NoTableKey = INT_MIN;
+    int TableKey = NoTableKey; // the font the table is for; -1 outside the document's text
+
     void UpdateTable() {
+        const int key = Top().Dest == dNormal ? Top().Chr.Font : -1;
+        if (key == TableKey) return;
+        TableKey = key;
         int cp = DocCodePage;
-        if (Top().Dest == dNormal) {
-            auto it = Fonts.find(Top().Chr.Font);
+        if (key >= 0) {
+            auto it = Fonts.find(key);
             if (it != Fonts.end()) {
                 const int fcp = RtfCharsetCodePage(it->second.Charset);
                 if (fcp) cp = fcp;
@@ -205,11 +219,44 @@ struct TRtfReader::TParser {
 
     // ---- interning
 
+    // Character formats by key in an open-addressing table kept at most half full: runs look
+    // their format up once each, so this is on the parse's hot path. No key has all bits set
+    // (sizes stay below 0xFFF), which marks a free slot.
+    struct TInternSlot {
+        uint64_t Key = ~uint64_t(0);
+        int Index = -1;
+    };
+    std::vector<TInternSlot> CharIndex = std::vector<TInternSlot>(256);
+
+    static size_t SlotOf(uint64_t key, size_t mask) {
+        return size_t((key * 0x9E3779B97F4A7C15u) >> 32) & mask;
+    }
+
     int InternChar(const TChar& c) {
         const uint64_t key = c.Key();
-        auto [it, inserted] = CharIndex.try_emplace(key, int(CharFmts.size()));
-        if (inserted) CharFmts.push_back(c);
-        return it->second;
+        size_t mask = CharIndex.size() - 1;
+        size_t i = SlotOf(key, mask);
+        for (; CharIndex[i].Key != ~uint64_t(0); i = (i + 1) & mask)
+            if (CharIndex[i].Key == key) return CharIndex[i].Index;
+        const int index = int(CharFmts.size());
+        CharFmts.push_back(c);
+        if (2 * CharFmts.size() > CharIndex.size()) {
+            std::vector<TInternSlot> grown(2 * CharIndex.size());
+            mask = grown.size() - 1;
+            for (const TInternSlot& slot : CharIndex) {
+                if (slot.Index < 0) continue;
+                size_t j = SlotOf(slot.Key, mask);
+                while (grown[j].Index >= 0)
+                    j = (j + 1) & mask;
+                grown[j] = slot;
+            }
+            CharIndex = std::move(grown);
+            i = SlotOf(key, mask);
+            while (CharIndex[i].Index >= 0)
+                i = (i + 1) & mask;
+        }
+        CharIndex[i] = {key, index};
+        return index;
     }
     int InternPara(const TPara& p) {
         OpenTabList = -1;
@@ -224,7 +271,7 @@ struct TRtfReader::TParser {
 
     void BeginRun() {
         if (CurFmt < 0) CurFmt = InternChar(Top().Chr);
-        const uint32_t pos = uint32_t(Text.size());
+        const uint32_t pos = uint32_t(TextLen);
         if (Runs.size() > ParaRunBegin && Runs.back().Fmt == CurFmt && Runs.back().End == pos)
             return;
         Runs.push_back({pos, pos, CurFmt});
@@ -241,8 +288,9 @@ struct TRtfReader::TParser {
         case dNormal:
             if (!ShowsText() || Unwanted(u)) return;
             BeginRun();
-            Text.push_back(u);
-            Runs.back().End = uint32_t(Text.size());
+            GrowText(1);
+            Text[TextLen++] = u;
+            Runs.back().End = uint32_t(TextLen);
             return;
         case dFontTable:
             if (u == u';')
@@ -267,31 +315,46 @@ struct TRtfReader::TParser {
         AppendUnit((*Table)[b]);
     }
 
-    // Plain text bytes [from, to): the hot path of the reader.
-    void AppendBytes(const unsigned char* from, const unsigned char* to) {
-        while (UcSkip > 0 && from < to) {
+    void GrowText(size_t room) {
+        if (TextCap - TextLen >= room) return;
+        const size_t cap = std::max(TextCap * 2, TextLen + room);
+        auto grown = std::make_unique_for_overwrite<char16_t[]>(cap);
+        std::copy_n(Text.get(), TextLen, grown.get());
+        Text = std::move(grown);
+        TextCap = cap;
+    }
+
+    // Plain text from P up to the next byte that ends it: the hot path of the reader.
+    void ReadText() {
+        while (UcSkip > 0 && P < End && !EndsText[*P]) {
             --UcSkip;
-            ++from;
+            ++P;
         }
-        if (from == to) return;
-        if (!ShowsText() || Top().Dest != dNormal) {
-            for (; from < to; ++from)
-                AppendUnit((*Table)[*from]);
+        if (P == End || EndsText[*P]) return;
+        const TRtfCodeTable& table = *Table;
+        if (!ShowsText()) {
+            for (; P < End && !EndsText[*P]; ++P)
+                AppendUnit(table[*P]);
             return;
         }
-        BeginRun();
-        const TRtfCodeTable& table = *Table;
-        // Written in place, not pushed a unit at a time; the unwanted ones are left out.
-        size_t n = Text.size();
-        Text.resize(n + size_t(to - from));
-        char16_t* out = Text.data();
-        for (; from < to; ++from) {
-            const char16_t u = table[*from];
-            out[n] = u;
-            n += !Unwanted(u);
+        if (TextClassTable != &table) {
+            for (int c = 0; c < 256; ++c)
+                TextClass[size_t(c)] = EndsText[size_t(c)] ? 0 : Unwanted(table[size_t(c)]) ? 2 : 1;
+            TextClassTable = &table;
         }
-        Text.resize(n);
-        Runs.back().End = uint32_t(n);
+        BeginRun();
+        GrowText(size_t(End - P));
+        char16_t* const begin = Text.get();
+        char16_t* out = begin + TextLen;
+        // Written in place; a unit left out is overwritten by the next.
+        for (; P < End; ++P) {
+            const uint8_t k = TextClass[*P];
+            if (k == 0) break;
+            *out = table[*P];
+            out += k & 1;
+        }
+        TextLen = size_t(out - begin);
+        Runs.back().End = uint32_t(TextLen);
     }
 
     void EndParagraph() {
@@ -369,8 +432,8 @@ struct TRtfReader::TParser {
         int Twips() const { return std::clamp(Or(0), -MaxTwips, MaxTwips); }
     };
 
-    void Keyword(std::string_view word, bool hasParam, int param) {
-        const TRtfKeywordEntry entry = FindRtfKeyword(word);
+    void Keyword(std::string_view word, uint32_t hash, bool hasParam, int param) {
+        const TRtfKeywordEntry entry = FindRtfKeyword(word, hash);
         const bool ignorable = IgnorableNext;
         IgnorableNext = false;
 
@@ -462,13 +525,17 @@ struct TRtfReader::TParser {
         default:
             break;
         }
+        TableKey = NoTableKey;
         UpdateTable();
     }
 
     void TableKeyword(TRtfKeyword kw, TParam p) {
         switch (kw) {
         case kwFcharset:
-            if (Top().Dest == dFontTable) Fonts[FontEntry].Charset = p.Or(1);
+            if (Top().Dest == dFontTable) {
+                Fonts[FontEntry].Charset = p.Or(1);
+                TableKey = NoTableKey;
+            }
             break;
         case kwRed:
             Red = std::clamp(p.Or(1), 0, 255);
@@ -694,10 +761,12 @@ struct TRtfReader::TParser {
     bool Control() {
         if (P >= End) return false;
         const unsigned char c = *P;
-        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) {
+        const auto letter = [](unsigned char b) { return unsigned((b | 0x20) - 'a') < 26u; };
+        if (letter(c)) {
             const unsigned char* wordBegin = P;
-            while (P < End && ((*P >= 'a' && *P <= 'z') || (*P >= 'A' && *P <= 'Z')))
-                ++P;
+            uint32_t hash = RtfWordHashSeed;
+            while (P < End && letter(*P))
+                hash = RtfWordHashStep(hash, *P++);
             const size_t wordLen = size_t(P - wordBegin);
             bool negative = false;
             bool hasParam = false;
@@ -722,7 +791,7 @@ struct TRtfReader::TParser {
                     P += std::min<qsizetype>(qsizetype(param), End - P);
                 return true;
             }
-            Keyword(wordLen > 32 ? std::string_view() : word, hasParam, int(param));
+            Keyword(wordLen > 32 ? std::string_view() : word, hash, hasParam, int(param));
             return true;
         }
         ++P;
@@ -779,6 +848,7 @@ struct TRtfReader::TParser {
     bool Run() {
         if (End - Begin < 5 || std::memcmp(Begin, "{\\rtf", 5) != 0)
             return Fail(Begin, QStringLiteral("Not an RTF document: it must begin with {\\rtf"));
+        GrowText(size_t(End - Begin));
         while (P < End && !Done) {
             const unsigned char c = *P;
             if (SkipDepth > 0) {
@@ -819,12 +889,9 @@ struct TRtfReader::TParser {
                 return Truncated();
             default: {
                 if (Stack.empty()) return Fail(P, QStringLiteral("Text outside the document"));
-                const unsigned char* from = P;
                 // A literal tab is text too; \r and \n are not.
-                while (P < End && !EndsText[*P])
-                    ++P;
                 IgnorableNext = false;
-                AppendBytes(from, P);
+                ReadText();
                 break;
             }
             }
@@ -909,15 +976,34 @@ struct TRtfReader::TParser {
         return f;
     }
 
+    // Qt caches a format's hash in its shared data, but only once something asks for it. Every
+    // insertion copies the format it is given and hands the copy to the document's format
+    // collection, which hashes it; comparing the original with another format computes the
+    // hash where all the copies share it, so each lookup finds it ready.
+    template <class F> static F Hashed(F f) {
+        static const F probe = [] {
+            F p;
+            p.setProperty(QTextFormat::UserProperty, true);
+            return p;
+        }();
+        (void)(f == probe);
+        return f;
+    }
+
     void Build(QTextDocument* doc) const {
         std::vector<QTextCharFormat> charFormats;
         charFormats.reserve(CharFmts.size());
         for (const TChar& c : CharFmts)
-            charFormats.push_back(CharFormat(c));
+            charFormats.push_back(Hashed(CharFormat(c)));
         std::vector<QTextBlockFormat> blockFormats;
         blockFormats.reserve(ParaFmts.size());
         for (const TPara& p : ParaFmts)
-            blockFormats.push_back(BlockFormat(p));
+            blockFormats.push_back(Hashed(BlockFormat(p)));
+        std::vector<QTextListFormat> listFormats;
+        listFormats.reserve(ParaFmts.size());
+        for (const TPara& p : ParaFmts)
+            listFormats.push_back(ListKind(p) == lkNone ? QTextListFormat()
+                                                        : Hashed(ListFormat(p)));
 
         const bool undo = doc->isUndoRedoEnabled();
         doc->setUndoRedoEnabled(false);
@@ -925,38 +1011,44 @@ struct TRtfReader::TParser {
         QTextCursor cursor(doc);
         cursor.beginEditBlock();
         QTextList* list = nullptr;
-        QTextListFormat listFormat;
+        const QTextListFormat* listFormat = nullptr;
         const QTextBlockFormat* listBlock = nullptr;
         QString piece;
+        QTextBlockFormat itemFormat; // an item of the open list: its paragraph format and the list
         for (size_t i = 0; i < Paras.size(); ++i) {
             const TParagraph& para = Paras[i];
             const TPara& props = ParaFmts[size_t(para.ParaFmt)];
             const QTextBlockFormat& bf = blockFormats[size_t(para.ParaFmt)];
             const QTextCharFormat& cf = charFormats[size_t(para.CharFmt)];
-            if (i == 0) {
-                cursor.setBlockFormat(bf);
-                cursor.setBlockCharFormat(cf);
+            const QTextListFormat& lf = listFormats[size_t(para.ParaFmt)];
+            // Consecutive items whose paragraph and list formats are the same form one list (as a
+            // writer continues a list: by not repeating its paragraph properties).
+            const bool item = ListKind(props) != lkNone;
+            const bool continues = item && list && *listFormat == lf && *listBlock == bf;
+            if (continues) {
+                // Inserted with the list's object index, the block joins the list as it is made
+                // rather than by a second format change.
+                cursor.insertBlock(itemFormat, cf);
             } else {
-                cursor.insertBlock(bf, cf);
-            }
-            if (ListKind(props) != lkNone) {
-                // Consecutive items whose paragraph and list formats are the same form one list
-                // (as a writer continues a list: by not repeating its paragraph properties).
-                const QTextListFormat lf = ListFormat(props);
-                if (list && listFormat == lf && *listBlock == bf) {
-                    list->add(cursor.block());
+                if (i == 0) {
+                    cursor.setBlockFormat(bf);
+                    cursor.setBlockCharFormat(cf);
                 } else {
-                    list = cursor.createList(lf);
-                    listFormat = lf;
-                    listBlock = &bf;
+                    cursor.insertBlock(bf, cf);
                 }
-            } else {
-                list = nullptr;
+                if (item) {
+                    list = cursor.createList(lf);
+                    listFormat = &lf;
+                    listBlock = &bf;
+                    itemFormat = Hashed(cursor.blockFormat());
+                } else {
+                    list = nullptr;
+                }
             }
             for (size_t r = para.RunBegin; r < para.RunEnd; ++r) {
                 const TRun& run = Runs[r];
                 if (run.End == run.Begin) continue;
-                piece.setUnicode(reinterpret_cast<const QChar*>(Text.data() + run.Begin),
+                piece.setUnicode(reinterpret_cast<const QChar*>(Text.get() + run.Begin),
                                  qsizetype(run.End - run.Begin));
                 cursor.insertText(piece, charFormats[size_t(run.Fmt)]);
             }
