@@ -8,12 +8,14 @@
 #include "components/gfx/VQGfxCmp.h"
 #include "components/std/VQSplitter.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 #include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSplitter>
@@ -25,10 +27,57 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr int kMoves = 300;
+
+// With BENCH_PAINT_AREAS set, sums the area of every paint event's region per widget while it
+// lives and prints the sums: how much a drag repaints, whatever draws it. Off by default, so
+// the timings carry no event filter.
+class TPaintMeter : public QObject {
+public:
+    explicit TPaintMeter(const char* title) : FTitle(title) {
+        if (FTitle && qEnvironmentVariableIsSet("BENCH_PAINT_AREAS"))
+            QCoreApplication::instance()->installEventFilter(this);
+    }
+    ~TPaintMeter() override {
+        if (FAreas.empty()) return;
+        std::fprintf(stderr, "painted by one drag, %s:\n", FTitle);
+        int64_t total = 0;
+        for (const auto& [name, area] : FAreas) {
+            std::fprintf(stderr, "  %-20s %10lld px\n", name.c_str(), (long long)area);
+            total += area;
+        }
+        std::fprintf(stderr, "  %-20s %10lld px\n", "total", (long long)total);
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && o->isWidgetType()) {
+            int64_t area = 0;
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                area += int64_t(r.width()) * r.height();
+            FAreas[Name(static_cast<QWidget*>(o))] += area;
+        }
+        return false;
+    }
+
+private:
+    // A view's viewport by its view's class, other widgets by class and object name.
+    static std::string Name(QWidget* w) {
+        QWidget* p = w->parentWidget();
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(p); area && area->viewport() == w)
+            return std::string(p->metaObject()->className()) + " viewport";
+        std::string name = w->metaObject()->className();
+        if (!w->objectName().isEmpty()) name += " " + w->objectName().toStdString();
+        return name;
+    }
+
+    const char* FTitle;
+    std::map<std::string, int64_t> FAreas;
+};
 
 void WaitExposed(QWidget* w) {
     for (int i = 0; i < 200 && !(w->windowHandle() && w->windowHandle()->isExposed()); ++i)
@@ -53,8 +102,9 @@ void Mouse(QWidget* w, QWidget* frame, QEvent::Type type, int x, int y) {
 }
 
 // One drag of w, whose parent area is frame: press at (x0, y), kMoves moves, each followed by
-// the painting it causes, release.
-void Drag(QWidget* w, QWidget* frame, int x0, int y) {
+// the painting it causes, release. With a title, its paint areas may be measured.
+void Drag(QWidget* w, QWidget* frame, int x0, int y, const char* title) {
+    TPaintMeter meter(title);
     Mouse(w, frame, QEvent::MouseButtonPress, x0, y);
     for (int i = 0; i < kMoves; ++i) {
         Mouse(w, frame, QEvent::MouseMove, MoveX(i) + 1, y);
@@ -72,10 +122,16 @@ void BM_VQSplitterLiveDrag(benchmark::State& state) {
     s->SetAutoUpdate(true);
     form->Show();
     WaitExposed(form->Widget());
+    // Named for the paint areas.
+    s->Widget()->setObjectName(QStringLiteral("splitter"));
+    s->Pane1()->Widget()->setObjectName(QStringLiteral("pane1"));
+    s->Pane2()->Widget()->setObjectName(QStringLiteral("pane2"));
+    // Measured once, whatever number of runs the library makes.
+    static const char* title = "splitter";
     for (auto _ : state) {
         s->SetPosition(100);
         QCoreApplication::processEvents();
-        Drag(s->Widget(), s->Widget(), 101, 60);
+        Drag(s->Widget(), s->Widget(), 101, 60, std::exchange(title, nullptr));
     }
     state.counters["final_width"] = s->Position();
     state.SetItemsProcessed(int64_t(state.iterations()) * kMoves);
@@ -137,10 +193,11 @@ void BM_QSplitterLiveDrag(benchmark::State& state) {
     button->setFocus();
     QCoreApplication::processEvents();
     QWidget* handle = splitter->handle(1);
+    static const char* title = "QSplitter";
     for (auto _ : state) {
         splitter->setSizes({100, 310});
         QCoreApplication::processEvents();
-        Drag(handle, splitter, 101, 60);
+        Drag(handle, splitter, 101, 60, std::exchange(title, nullptr));
     }
     // Where the last drag left the first pane, to show the moves took effect.
     state.counters["final_width"] = splitter->sizes().value(0);

@@ -23,8 +23,11 @@ VQ_PUBLISH(TVQPane) {
 
 TVQPane::TVQPane(TComponent* AOwner) : TCustomControl(AOwner) {
     FControlStyle.Include(csAcceptsControls);
-    // The pane fills its whole window itself, so nothing behind it is painted first.
+    // The pane fills its whole window itself, so nothing behind it is painted first; what it
+    // and its children show is anchored at its top left, so a bar's move repaints only what it
+    // exposes and the border it moved.
     FControlStyle.Include(csOpaque);
+    SetStaticContents(true);
     FControlStyle.Exclude(csSetCaption);
 }
 
@@ -63,6 +66,11 @@ TRect TVQPane::BorderReduction() const {
     default:
         return TRect{};
     }
+}
+
+TPoint TVQPane::StaticEdgeBands() const {
+    const TRect in = BorderReduction();
+    return {in.Right, in.Bottom};
 }
 
 void TVQPane::AdjustClientRect(TRect& Rect) const {

@@ -34,6 +34,8 @@ public:
 
 protected:
     void AdjustClientRect(TRect& Rect) const override;
+    // The border on the right and bottom edges moves with them.
+    TPoint StaticEdgeBands() const override;
     void MouseEnter() override;
     void Paint() override;
 

@@ -148,7 +148,11 @@ void TVQSplitter::SetOrientation(TVQOrientation value) {
 void TVQSplitter::SetPosition(int value) {
     if (FPosition == value) return;
     FPosition = value;
-    Relayout();
+    // Only the bar is repainted here, for its focus rectangle: the panes repaint what their
+    // move exposes of themselves and of the splitter, and copy the rest of their pixels.
+    const TLifeToken alive = LifeToken();
+    Realign();
+    if (alive) InvalidateRect(FBarRect);
 }
 
 void TVQSplitter::SetSplitterSize(int value) {

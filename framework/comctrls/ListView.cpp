@@ -2,6 +2,7 @@
 
 #include "framework/comctrls/IndexSuffix.h"
 #include "framework/controls/Application.h"
+#include "framework/controls/StaticContents.h"
 #include "framework/graphics/ChangeLink.h"
 #include "framework/graphics/ImageList.h"
 #include "framework/system/ScopedChange.h"
@@ -213,6 +214,16 @@ void TListView::ApplyStyle() {
     list->setEditTriggers(FReadOnly ? QAbstractItemView::NoEditTriggers
                                     : QAbstractItemView::EditKeyPressed |
                                           QAbstractItemView::SelectedClicked);
+    // In columns the items keep their places and sizes whatever the width (only the height
+    // wraps them), so a resize need repaint only what it exposes and the frame it moved, and
+    // a move of the list (a splitter's pane) copies its pixels.
+    const bool anchored = FViewStyle == vsList && list->layoutDirection() == Qt::LeftToRight;
+    SetWidgetStaticContents(list, anchored ? TEdgeBands([list] {
+                                return QSize(list->frameWidth(), list->frameWidth());
+                            })
+                                           : nullptr);
+    SetWidgetStaticContents(list->viewport(),
+                            anchored ? TEdgeBands([] { return QSize(0, 0); }) : nullptr);
 }
 
 void TListView::UpdateItem(TListItem* item) {

@@ -4,6 +4,7 @@
 #include "framework/controls/DragDrop.h"
 #include "framework/controls/PopupMenu.h"
 #include "framework/controls/Screen.h"
+#include "framework/controls/StaticContents.h"
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Font.h"
 #include "framework/graphics/FontPreload.h"
@@ -478,6 +479,32 @@ void TControl::Invalidate() {
     AccSchedule();
 }
 
+void TControl::InvalidateRect(const TRect& r) {
+    if (QWidget* w = Widget()) {
+        const TPoint off = WidgetClientOffset();
+        w->update(ToQRect(r).translated(off.X, off.Y));
+    }
+    AccSchedule();
+}
+
+void TControl::SetStaticContents(bool value) {
+    if (FStaticContents == value) return;
+    FStaticContents = value;
+    ApplyStaticContents();
+}
+
+void TControl::ApplyStaticContents() {
+    if (!FWidget || !FPlainWidget) return;
+    if (!FStaticContents) {
+        SetWidgetStaticContents(FWidget, nullptr);
+        return;
+    }
+    SetWidgetStaticContents(FWidget, [this] {
+        const TPoint bands = StaticEdgeBands();
+        return QSize(bands.X, bands.Y);
+    });
+}
+
 void TControl::Update() {
     QWidget* w = Widget();
     if (!w || !w->isVisible()) return;
@@ -571,6 +598,7 @@ void TControl::CreateWnd() {
     QWidget* w = CreateWidget(ParentWidget());
     FWidget = w;
     FLink = new TControlWidgetLink(this, w);
+    ApplyStaticContents();
     w->installEventFilter(FLink);
     w->setProperty("vqControl", true);
     w->setMouseTracking(true);
@@ -589,6 +617,8 @@ void TControl::DestroyWnd() {
     if (!w) return;
     if (FLink) FLink->FControl = nullptr;
     FLink = nullptr;
+    // The widget may outlive the control (deleted later).
+    if (FPlainWidget) SetWidgetStaticContents(w, nullptr);
     FWidget.clear();
     w->hide();
     if (TControlWidgetLink::Depth == 0) {

@@ -180,6 +180,8 @@ public:
 
     // Repaint at the next paint message.
     virtual void Invalidate();
+    // Repaint r (client coordinates) at the next paint message, with the children over it.
+    void InvalidateRect(const TRect& r);
     // Paint now, synchronously (what is invalid, or everything after Invalidate).
     virtual void Update();
     void Repaint();
@@ -332,6 +334,13 @@ protected:
     QWidget* ParentWidget() const;
     // Whether the widget is the plain one of TControl/TWinControl (painted by the control).
     bool PlainWidget() const { return FPlainWidget; }
+    // For a control painting its plain widget whole (csOpaque) with contents anchored at its
+    // top left: a resize repaints only what it exposes plus StaticEdgeBands, and a move copies
+    // the pixels, children included (SetWidgetStaticContents).
+    void SetStaticContents(bool value);
+    // The width of the band along the right edge (X) and the height of the one along the
+    // bottom (Y) whose drawing follows the size, such as a border: none.
+    virtual TPoint StaticEdgeBands() const { return {}; }
     // Text (caption or hint) of the widget's tooltip.
     void UpdateToolTip();
     void RequestAlign();
@@ -393,6 +402,8 @@ private:
     QPointer<QWidget> FWidget;
     TControlWidgetLink* FLink = nullptr;
     bool FPlainWidget = false;
+    bool FStaticContents = false;
+    void ApplyStaticContents();
     // Set while the control moves its own widget, so the widget's move/resize echo is ignored.
     bool FSettingGeometry = false;
 };

@@ -9,6 +9,7 @@
 #include "framework/comctrls/ListView.h"
 #include "framework/comctrls/TreeView.h"
 #include "framework/controls/Dialogs.h"
+#include "support/ScreenImage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -132,6 +133,48 @@ TEST_F(Form3Fixture, BarStopsWithTheTreeAt410AndStateSurvivesHiding) {
     Form->Show();
     EXPECT_EQ(s->Position(), 410);
     EXPECT_EQ(Form->VQMenuButton2->ItemIndex(), 2);
+}
+
+// The panes repaint only what the bar's moves expose and copy the rest of their pixels: after
+// each leg of a live drag the window must show exactly what a fresh paint of it gives.
+TEST_F(Form3Fixture, LiveDragLeavesWhatAFreshPaintShows) {
+    Form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form->Widget()));
+    TVQSplitter* s = Form->VQSplitter1;
+    s->SetAutoUpdate(true);
+    QWidget* w = s->Widget();
+    QWidget* window = Form->Widget();
+    ASSERT_EQ(ImageDifference(ShownImage(window), FreshImage(window)), "");
+    const auto move = [w](int x) {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, 60), w->mapToGlobal(QPointF(x, 60)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    struct Leg {
+        const char* Name;
+        int To, Step, MovesPerPaint;
+    } legs[] = {
+        {"right, a pixel per paint", 300, 1, 1},
+        {"left, a pixel per paint", 40, -1, 1},
+        // Far enough for the list's scroll bar to come and go.
+        {"right, several moves per paint", 390, 7, 3},
+        {"left, several moves per paint", 3, -9, 2},
+        {"right again, a pixel per paint", 120, 1, 1},
+    };
+    int x = 101;
+    QTest::mousePress(w, Qt::LeftButton, {}, QPoint(x, 60));
+    for (const Leg& leg : legs) {
+        SCOPED_TRACE(leg.Name);
+        for (int i = 1; x != leg.To; ++i) {
+            x = leg.Step > 0 ? std::min(x + leg.Step, leg.To) : std::max(x + leg.Step, leg.To);
+            move(x);
+            if (i % leg.MovesPerPaint == 0) QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(ImageDifference(ShownImage(window), FreshImage(window)), "");
+    }
+    QTest::mouseRelease(w, Qt::LeftButton, {}, QPoint(x, 60));
+    EXPECT_EQ(s->Position(), 119);
+    EXPECT_EQ(ImageDifference(ShownImage(window), FreshImage(window)), "");
 }
 
 } // namespace

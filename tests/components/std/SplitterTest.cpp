@@ -5,8 +5,10 @@
 #include "framework/classes/ClassRegistry.h"
 #include "framework/classes/FormReader.h"
 #include "framework/classes/FormWriter.h"
+#include "framework/comctrls/ListView.h"
 #include "framework/controls/Form.h"
 #include "framework/stdctrls/Panel.h"
+#include "support/ScreenImage.h"
 
 #include <QImage>
 #include <QTest>
@@ -233,6 +235,64 @@ TEST_F(SplitterTest, LiveDragFollowsTheMouseWithinTheMinimums) {
     S->SetBorderSpace(4);
     Move(1, 1);
     EXPECT_NE(W()->cursor().shape(), Qt::SplitVCursor);
+}
+
+// The panes copy their pixels as the bar moves and repaint only what is exposed and the
+// borders and frames that moved: after each leg of a live drag the window shows exactly what a
+// fresh paint of it gives, whatever the bar's direction, the panes' borders and the margin.
+TEST_F(SplitterTest, LiveDragLeavesWhatAFreshPaintShows) {
+    struct Case {
+        const char* Name;
+        TVQOrientation Orientation;
+        TVQPaneBorderStyle Border;
+        uint32_t Space;
+    } cases[] = {
+        {"vertical bar, lowered panes", vqoVertical, vqbsLowered, 0},
+        {"vertical bar, line borders, a margin", vqoVertical, vqbsVertLine, 4},
+        {"horizontal bar, single borders", vqoHorizontal, vqbsSingle, 0},
+        {"horizontal bar, lowered panes, a margin", vqoHorizontal, vqbsLowered, 3},
+    };
+    S->SetAutoUpdate(true);
+    // A list in columns in each pane: its items and frame are copied along with the pane.
+    for (TVQPane* pane : {S->Pane1(), S->Pane2()}) {
+        auto* list = new TListView(Form);
+        list->SetParent(pane);
+        list->SetAlign(alClient);
+        list->SetViewStyle(vsList);
+        for (const char* caption : {"First", "Second", "Third"})
+            list->Add(QString::fromLatin1(caption));
+    }
+    ShowForm();
+    QWidget* window = Form->Widget();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        S->SetOrientation(c.Orientation);
+        S->SetPane1Border(c.Border);
+        S->SetPane2Border(c.Border);
+        S->SetBorderSpace(c.Space);
+        S->SetPosition(60);
+        ASSERT_EQ(ImageDifference(ShownImage(window), FreshImage(window)), "");
+        const bool vertical = c.Orientation == vqoVertical;
+        const TRect bar = S->BarRect();
+        const int across = vertical ? bar.Top + 30 : bar.Left + 30;
+        int at = vertical ? bar.Left + 1 : bar.Top + 1;
+        const auto point = [&](int p) { return vertical ? QPoint(p, across) : QPoint(across, p); };
+        struct Leg {
+            int By, Step, MovesPerPaint;
+        } legs[] = {{90, 1, 1}, {-70, -1, 1}, {80, 7, 3}, {-75, -9, 2}};
+        Press(point(at).x(), point(at).y());
+        for (const Leg& leg : legs) {
+            SCOPED_TRACE(leg.By);
+            const int to = at + leg.By;
+            for (int i = 1; at != to; ++i) {
+                at = leg.Step > 0 ? std::min(at + leg.Step, to) : std::max(at + leg.Step, to);
+                Move(point(at).x(), point(at).y());
+                if (i % leg.MovesPerPaint == 0) QCoreApplication::processEvents();
+            }
+            EXPECT_EQ(ImageDifference(ShownImage(window), FreshImage(window)), "");
+        }
+        Release(point(at).x(), point(at).y());
+    }
 }
 
 TEST_F(SplitterTest, AHandlerMayFreeTheSplitterDuringADrag) {
