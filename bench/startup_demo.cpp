@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     TFontPreload fonts;
     phases.Mark("preloads started");
     QApplication app(argc, argv);
+    TFontDatabasePreload fontList;
     phases.Mark("QApplication");
     TDemoProgram program;
     program.Start();

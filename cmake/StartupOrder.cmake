@@ -7,9 +7,23 @@ include(CheckLinkerFlag)
 check_linker_flag(CXX "-fuse-ld=lld" VQ_HAVE_LLD)
 add_compile_options(-ffunction-sections)
 
+# The C runtime by its file: -lc names a linker script, which the linker reads after the rest.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libc.so.6
+                OUTPUT_VARIABLE VQ_LIBC OUTPUT_STRIP_TRAILING_WHITESPACE)
+
 set(VQ_STARTUP_ORDER ${PROJECT_SOURCE_DIR}/app/startup-order.txt)
 
 function(vq_link_in_startup_order target)
+  # The loader looks every symbol the libraries import up in the program's libraries in the
+  # order they are named, most of them in Qt Core, the C and C++ runtimes and Qt Gui. Named
+  # first, each lookup stops there instead of passing the font, X and D-Bus libraries the
+  # framework names first; no two of these define the same symbol, so the order binds nothing
+  # differently.
+  if(EXISTS "${VQ_LIBC}")
+    target_link_options(${target} PRIVATE "LINKER:--push-state,--no-as-needed"
+                        $<TARGET_LINKER_FILE:Qt6::Core> ${VQ_LIBC} -lstdc++
+                        $<TARGET_LINKER_FILE:Qt6::Gui> "LINKER:--pop-state")
+  endif()
   if(VQ_HAVE_LLD)
     target_link_options(${target} PRIVATE -fuse-ld=lld
                         "LINKER:--symbol-ordering-file=${VQ_STARTUP_ORDER}"

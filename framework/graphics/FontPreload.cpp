@@ -1,5 +1,7 @@
 #include "framework/graphics/FontPreload.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <fontconfig/fontconfig.h>
 
 #include <atomic>
@@ -55,4 +57,21 @@ void TFontPreload::WaitForRunning() {
     }
     if (load.valid()) load.wait();
     NothingToWait.store(true, std::memory_order_release);
+}
+
+TFontDatabasePreload::TFontDatabasePreload() {
+    // Qt fills its database once per process, under its own lock, from any thread.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+    try {
+        FThread = std::thread([] {
+            TFontPreload::WaitForRunning();
+            QFontDatabase::families();
+        });
+    } catch (const std::system_error&) {
+        // No thread: the first text fills it.
+    }
+}
+
+TFontDatabasePreload::~TFontDatabasePreload() {
+    if (FThread.joinable()) FThread.join();
 }

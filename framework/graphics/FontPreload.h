@@ -24,3 +24,18 @@ public:
 private:
     std::thread FThread;
 };
+
+// Fills Qt's font database (every installed font, listed from the configuration) on a worker
+// thread, which Qt would otherwise do on the main thread at the first text. Create one right
+// after the QGuiApplication, while the main thread builds windows that measure nothing; the
+// main thread's first font use waits for it inside Qt. It goes before the application does.
+class TFontDatabasePreload {
+public:
+    TFontDatabasePreload();
+    ~TFontDatabasePreload();
+    TFontDatabasePreload(const TFontDatabasePreload&) = delete;
+    TFontDatabasePreload& operator=(const TFontDatabasePreload&) = delete;
+
+private:
+    std::thread FThread;
+};
