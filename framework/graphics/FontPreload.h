@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <thread>
 
 // Reads the system's font configuration on a worker thread while the rest of the program
@@ -26,9 +27,11 @@ private:
 };
 
 // Fills Qt's font database (every installed font, listed from the configuration) on a worker
-// thread, which Qt would otherwise do on the main thread at the first text. Create one right
-// after the QGuiApplication, while the main thread builds windows that measure nothing; the
-// main thread's first font use waits for it inside Qt. It goes before the application does.
+// thread, which Qt would otherwise do on the main thread at the first text: the preload's own
+// thread once it has loaded the configuration, when that still runs, else a thread of its
+// own. Create one right after the QGuiApplication, while the main thread builds windows that
+// measure nothing; WaitForRunning then waits for the database too. It goes before the
+// application does.
 class TFontDatabasePreload {
 public:
     TFontDatabasePreload();
@@ -38,4 +41,5 @@ public:
 
 private:
     std::thread FThread;
+    std::shared_future<void> FFilled;
 };
