@@ -98,8 +98,14 @@ void TDemoProgram::RegisterProgramClasses() {
 }
 
 void TDemoProgram::Start() {
+    StartWithMainWindow();
+    CreateRemainingWindows();
+}
+
+void TDemoProgram::StartWithMainWindow() {
     if (FStarted) return;
     FStarted = true;
+    FRemainingMade = false;
     try {
         RegisterProgramClasses();
         // Library texts (the wizard's button captions) come from the program's string table.
@@ -121,6 +127,16 @@ void TDemoProgram::Start() {
         Application->SetHelpFile(QStringLiteral(":/help/VQDemo.vqh"));
 
         CreateWindow(&MainFm, "MainFm");
+    } catch (...) {
+        Finish();
+        throw;
+    }
+}
+
+void TDemoProgram::CreateRemainingWindows() {
+    if (!FStarted || FRemainingMade) return;
+    FRemainingMade = true;
+    try {
         CreateWindow(&Form2Fm, "Form2Fm");
         CreateWindow(&Form3Fm, "Form3Fm");
         CreateWindow(&Form4Fm, "Form4Fm");
@@ -166,7 +182,14 @@ void TDemoProgram::Finish() {
 
 int TDemoProgram::Execute() {
     try {
-        Start();
+        StartWithMainWindow();
+        // Shown and painted first (when the window system has exposed it already), so the
+        // start the user waits for ends before the windows that open later are read.
+        if (TForm* main = Application->MainForm(); main && Application->ShowMainForm()) {
+            Application->Guard(main, [main] { main->Show(); });
+            Application->ProcessMessages();
+        }
+        CreateRemainingWindows();
     } catch (...) {
         Application->HandleException(nullptr);
         return 1;

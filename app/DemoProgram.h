@@ -46,12 +46,19 @@ public:
     // started is finished again (windows freed, units shut down in reverse) and the error is
     // raised. A second Start while started does nothing.
     void Start();
+    // Start in two steps, as Execute takes it: the units, the title and the main window, then
+    // the other windows (in order, after the main window), each failing as Start does. A
+    // second call of either step does nothing.
+    void StartWithMainWindow();
+    void CreateRemainingWindows();
     // Shows the main window and runs the message loop until it closes.
     void Run();
     // Frees the windows, then shuts the started units down in reverse order. Idempotent.
     void Finish();
-    // Start, Run, Finish, as main() does. A start that fails is reported; the result is the
-    // process's exit code (0, or 1 after a failed start).
+    // Start, Run, Finish, as main() does, but the main window goes on screen before the other
+    // windows are made: they are built while it is mapped and painted, before the message loop
+    // takes any input. A start that fails is reported; the result is the process's exit code
+    // (0, or 1 after a failed start).
     int Execute();
 
     bool Started() const { return FStarted; }
@@ -63,6 +70,7 @@ private:
 
     std::vector<TProgramUnit> FUnits;
     size_t FUnitsStarted = 0;
+    bool FRemainingMade = false;
     std::vector<std::function<void()>> FFreeWindows;
     QStringList FLog;
     bool FStarted = false;

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     THeapPreload heap;
     TFontPreload fonts;
     QApplication app(argc, argv);
+    TFontDatabasePreload fontList;
     TDemoProgram program;
     return program.Execute();
 }

@@ -4,7 +4,7 @@
 // - the demonstration program, startup_demo: its main() up to the main window shown;
 // - its peer, startup_peer: the same main window written by hand in Qt Widgets;
 // - startup_bare, a Qt program showing one empty window of the same size, the floor.
-// Goals: demo no slower than the peer, within 1.5x the bare window, memory within peer + 10 %.
+// Goals: demo at most 0.85 of the peer, within 1.5x the bare window, memory within peer + 10 %.
 
 #include "StartupReady.h"
 
@@ -84,7 +84,7 @@ BENCHMARK(BM_StartDemo)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime
 void PrintSummary() {
     for (int s = 0; s < SlotCount; ++s)
         if (Runs[s] == 0) return; // a filtered run: nothing to compare
-    constexpr int kRounds = 25;
+    constexpr int kRounds = 40;
     const QString programs[SlotCount] = {Bare, Peer, Demo};
     std::vector<double> times[SlotCount];
     double kb[SlotCount] = {};
@@ -106,7 +106,7 @@ void PrintSummary() {
                 kRounds);
     for (int s = 0; s < SlotCount; ++s)
         std::printf("  %-8s %7.1f ms %7.1f MB\n", SlotNames[s], ms[s], mb[s]);
-    std::printf("start-up demo/peer: time %.2f (goal <= 1.0), memory %.2f (goal <= 1.10); "
+    std::printf("start-up demo/peer: time %.2f (goal <= 0.85), memory %.2f (goal <= 1.10); "
                 "demo %.1f ms %.1f MB, peer %.1f ms %.1f MB\n",
                 ms[SlotDemo] / ms[SlotPeer], mb[SlotDemo] / mb[SlotPeer], ms[SlotDemo],
                 mb[SlotDemo], ms[SlotPeer], mb[SlotPeer]);

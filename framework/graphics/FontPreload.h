@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <thread>
 
 // Reads the system's font configuration on a worker thread while the rest of the program
@@ -23,4 +24,22 @@ public:
 
 private:
     std::thread FThread;
+};
+
+// Fills Qt's font database (every installed font, listed from the configuration) on a worker
+// thread, which Qt would otherwise do on the main thread at the first text: the preload's own
+// thread once it has loaded the configuration, when that still runs, else a thread of its
+// own. Create one right after the QGuiApplication, while the main thread builds windows that
+// measure nothing; WaitForRunning then waits for the database too. It goes before the
+// application does.
+class TFontDatabasePreload {
+public:
+    TFontDatabasePreload();
+    ~TFontDatabasePreload();
+    TFontDatabasePreload(const TFontDatabasePreload&) = delete;
+    TFontDatabasePreload& operator=(const TFontDatabasePreload&) = delete;
+
+private:
+    std::thread FThread;
+    std::shared_future<void> FFilled;
 };

@@ -147,3 +147,52 @@ TEST(ProgramStartDeathTest, ShowsTheMainWindowAndEndsWhenItCloses) {
         },
         testing::ExitedWithCode(0), "");
 }
+
+// Execute as main() runs it: the main window is on screen before the other windows are made,
+// and all of them exist, in Start's order, before the message loop takes anything.
+TEST(ProgramStartDeathTest, ExecuteShowsTheMainWindowBeforeMakingTheOthers) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TDemoProgram program;
+            int seen = 0;
+            // Handled with the events waiting once the main window is shown.
+            QTimer::singleShot(0, [&] {
+                if (MainFm && MainFm->Visible() && !Form2Fm && !OrderFm) seen |= 1;
+                // Handled in the message loop.
+                QTimer::singleShot(0, [&] {
+                    if (Form2Fm && OrderFm && !OrderFm->Visible()) seen |= 2;
+                    MainFm->Close();
+                });
+            });
+            const int code = program.Execute();
+            QStringList made;
+            for (const QString& line : program.Log())
+                if (line.startsWith(QStringLiteral("window ")) || line == QStringLiteral("run"))
+                    made << line;
+            QStringList expected;
+            for (const QString& w : Windows)
+                expected << QStringLiteral("window ") + w;
+            expected << QStringLiteral("run");
+            std::_Exit(code == 0 && seen == 3 && made == expected ? 0 : 3);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+TEST(ProgramStart, TwoStepStartMakesWhatStartMakes) {
+    QStringList whole;
+    {
+        TDemoProgram program;
+        program.Start();
+        whole = program.Log();
+    }
+    TDemoProgram program;
+    program.StartWithMainWindow();
+    EXPECT_NE(MainFm, nullptr);
+    EXPECT_EQ(Form2Fm, nullptr);
+    program.StartWithMainWindow(); // started: nothing more
+    program.CreateRemainingWindows();
+    program.CreateRemainingWindows(); // made: nothing more
+    EXPECT_EQ(program.Log(), whole);
+    EXPECT_NE(OrderFm, nullptr);
+}
