@@ -38,6 +38,19 @@ if(VQ_PCH AND CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
                                   ${CMAKE_CXX_COMPILER_LAUNCHER})
 endif()
 
+# Unity builds: a test program's sources compiled a few at a time as one file, so that Google
+# Test's and Qt's templates are instantiated and optimised once per batch rather than per file.
+# Each file's anonymous namespace is then shared with its batch, so two files may not define the
+# same name there; fixtures in anonymous namespaces are fine (GCC's subobject-linkage warning
+# assumes they come from a header). Off by default: a changed file recompiles its batch.
+option(VQ_UNITY "Compile the test programs in batches (unity builds)" OFF)
+function(vq_unity_build target)
+  if(VQ_UNITY)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 6)
+    target_compile_options(${target} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-Wno-subobject-linkage>)
+  endif()
+endfunction()
+
 set(VQ_PCH_HEADERS
     <algorithm> <cstdint> <functional> <map> <memory> <optional> <string> <vector>
     <QApplication> <QByteArray> <QColor> <QCoreApplication> <QDir> <QEvent> <QFile> <QFileInfo>

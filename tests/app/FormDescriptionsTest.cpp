@@ -21,8 +21,16 @@ QByteArray Resource(const QString& name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Reads a description as the running program would: with its classes registered and its
+// units started (the directory dialog's unit registers the classes of its window).
 std::unique_ptr<TForm> Load(const QString& name) {
     TDemoProgram::RegisterProgramClasses();
+    static const bool unitsStarted = [] {
+        for (const TProgramUnit& unit : TDemoProgram::ProgramUnits())
+            if (unit.Initialize) unit.Initialize();
+        return true;
+    }();
+    (void)unitsStarted;
     const QByteArray text = Resource(name);
     std::unique_ptr<TComponent> root(TFormReader::ReadNew(
         std::string_view(text.constData(), size_t(text.size())), name, nullptr));

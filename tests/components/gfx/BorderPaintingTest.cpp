@@ -18,7 +18,7 @@ std::unique_ptr<TBitmap> Paper() {
     return b;
 }
 
-TColor Rgb(TColor c) {
+TColor RgbOf(TColor c) {
     return ColorToRGB(c);
 }
 
@@ -93,7 +93,7 @@ TEST(BorderPaintingTest, LineColoursFollowTheEdgeKinds) {
                      std::to_string(c.At.X) + "," + std::to_string(c.At.Y));
         auto paper = Paper();
         DrawVQBorder(paper->Canvas(), Rect(0, 0, kSize, kSize), c.Style);
-        EXPECT_EQ(paper->Canvas()->Pixels(c.At.X, c.At.Y), Rgb(c.Expected));
+        EXPECT_EQ(paper->Canvas()->Pixels(c.At.X, c.At.Y), RgbOf(c.Expected));
     }
 }
 
@@ -131,10 +131,10 @@ TEST(PushButtonFrameTest, OutlineTakesOnePixelMoreOnEverySide) {
         EXPECT_EQ(inner, Rect(3, 3, kSize - 3, kSize - 3)); // face two in, content one more
         EXPECT_EQ(innerOutlined, Rect(4, 4, kSize - 4, kSize - 4));
 
-        EXPECT_EQ(outlined->Canvas()->Pixels(0, kMid), Rgb(clWindowFrame));
-        EXPECT_EQ(outlined->Canvas()->Pixels(kSize - 1, 0), Rgb(clWindowFrame));
-        EXPECT_EQ(plain->Canvas()->Pixels(kMid, kMid), Rgb(clBtnFace));
-        EXPECT_EQ(plain->Canvas()->Pixels(2, 2), Rgb(clBtnFace)); // the face is filled
+        EXPECT_EQ(outlined->Canvas()->Pixels(0, kMid), RgbOf(clWindowFrame));
+        EXPECT_EQ(outlined->Canvas()->Pixels(kSize - 1, 0), RgbOf(clWindowFrame));
+        EXPECT_EQ(plain->Canvas()->Pixels(kMid, kMid), RgbOf(clBtnFace));
+        EXPECT_EQ(plain->Canvas()->Pixels(2, 2), RgbOf(clBtnFace)); // the face is filled
     }
 }
 
@@ -143,9 +143,9 @@ TEST(PushButtonFrameTest, PushedIsTheFlatLookNotThePlatformsPushedOne) {
     auto down = Paper();
     DrawPushButtonFrame(up->Canvas(), Rect(0, 0, kSize, kSize), false, false);
     DrawPushButtonFrame(down->Canvas(), Rect(0, 0, kSize, kSize), false, true);
-    EXPECT_EQ(up->Canvas()->Pixels(kMid, 0), Rgb(clBtnHighlight)); // raised
-    EXPECT_EQ(down->Canvas()->Pixels(kMid, 0), Rgb(clBtnShadow));  // flat: shadow all round
-    EXPECT_EQ(down->Canvas()->Pixels(kMid, kSize - 1), Rgb(clBtnShadow));
+    EXPECT_EQ(up->Canvas()->Pixels(kMid, 0), RgbOf(clBtnHighlight)); // raised
+    EXPECT_EQ(down->Canvas()->Pixels(kMid, 0), RgbOf(clBtnShadow));  // flat: shadow all round
+    EXPECT_EQ(down->Canvas()->Pixels(kMid, kSize - 1), RgbOf(clBtnShadow));
 }
 
 } // namespace
