@@ -184,10 +184,11 @@ int TDemoProgram::Execute() {
     try {
         StartWithMainWindow();
         // Shown and painted first (when the window system has exposed it already), so the
-        // start the user waits for ends before the windows that open later are read.
+        // start the user waits for ends before the windows that open later are read. A click
+        // or key meanwhile waits for them: its handler may open one.
         if (TForm* main = Application->MainForm(); main && Application->ShowMainForm()) {
             Application->Guard(main, [main] { main->Show(); });
-            Application->ProcessMessages();
+            Application->ProcessMessagesExceptInput();
         }
         CreateRemainingWindows();
     } catch (...) {

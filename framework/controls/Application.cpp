@@ -94,6 +94,10 @@ void TApplication::ProcessMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void TApplication::ProcessMessagesExceptInput() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void TApplication::Terminate() {
     FTerminated = true;
     // Ends the main loop and every nested one (modal forms notice Terminated).

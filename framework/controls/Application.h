@@ -65,6 +65,9 @@ public:
     void Run();
     // Handles the events waiting now and returns.
     void ProcessMessages();
+    // The same but for the user's input (keys, mouse, touch), which stays queued for the next
+    // pass that takes input: for work between showing a window and being ready for its use.
+    void ProcessMessagesExceptInput();
     // Ends Run (and every nested loop) once the current event has been handled.
     void Terminate();
     // Brings the program to the front: the newest running modal window, on top of the windows

@@ -30,8 +30,9 @@ private:
 // thread, which Qt would otherwise do on the main thread at the first text: the preload's own
 // thread once it has loaded the configuration, when that still runs, else a thread of its
 // own. Create one right after the QGuiApplication, while the main thread builds windows that
-// measure nothing; WaitForRunning then waits for the database too. It goes before the
-// application does.
+// measure nothing. On the preload's thread WaitForRunning waits for the database too; on a
+// thread of its own Qt's lock makes a first text wait for it. It goes before the application
+// does.
 class TFontDatabasePreload {
 public:
     TFontDatabasePreload();
